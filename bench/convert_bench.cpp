@@ -1,0 +1,97 @@
+// Throughput of the conversion against a plain copy of the same bytes, and the cost of large
+// template sets. Run: build/bench/vak_bench
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/convert.h"
+
+namespace {
+
+// An ordinary model of about `megabytes` MB: objects, comments and blank lines.
+std::string ordinaryModel(std::size_t megabytes) {
+  std::string text;
+  text.reserve(megabytes << 20);
+  for (int i = 0; text.size() < (megabytes << 20); ++i) {
+    text += "BuildingSurface:Detailed,\n    Wall " + std::to_string(i) +
+            ",                !- Name\n    Wall,                    !- Surface Type\n"
+            "    Exterior Wall,           !- Construction Name\n    Zone " +
+            std::to_string(i % 50) +
+            ",                  !- Zone Name\n    Outdoors;                !- Outside Boundary "
+            "Condition\n\n"
+            "! ------------------------------------------------------------------\n";
+  }
+  return text;
+}
+
+// Input straight from a string, output counted and dropped: what remains is the cost of the
+// work itself, not of growing a string stream.
+class ViewBuf : public std::streambuf {
+ public:
+  explicit ViewBuf(const std::string& text) {
+    char* p = const_cast<char*>(text.data());
+    setg(p, p, p + text.size());
+  }
+};
+
+class DropBuf : public std::streambuf {
+ public:
+  std::size_t bytes = 0;
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize n) override {
+    bytes += static_cast<std::size_t>(n);
+    return n;
+  }
+  int_type overflow(int_type c) override {
+    ++bytes;
+    return traits_type::not_eof(c);
+  }
+};
+
+double peakRssMb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void CopyBaseline(benchmark::State& state) {
+  const std::string input = ordinaryModel(static_cast<std::size_t>(state.range(0)));
+  std::vector<char> chunk(1 << 16);
+  for (auto _ : state) {
+    ViewBuf inBuf(input);
+    DropBuf outBuf;
+    std::istream in(&inBuf);
+    std::ostream out(&outBuf);
+    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount() > 0) {
+      out.write(chunk.data(), in.gcount());
+    }
+    benchmark::DoNotOptimize(outBuf.bytes);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
+}
+BENCHMARK(CopyBaseline)->Arg(64)->Unit(benchmark::kMillisecond);
+
+void ConvertOrdinaryModel(benchmark::State& state) {
+  const std::string input = ordinaryModel(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    ViewBuf inBuf(input);
+    DropBuf outBuf;
+    std::istream in(&inBuf);
+    std::ostream out(&outBuf);
+    std::ostringstream console, diagnostics;
+    vak::convert(in, out, console, diagnostics);
+    benchmark::DoNotOptimize(outBuf.bytes);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
+  state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(ConvertOrdinaryModel)->Arg(64)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

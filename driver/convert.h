@@ -1,0 +1,14 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace vak {
+
+// Copies the input to the output with every template object left out, then appends the
+// objects that the templates stand for. `console` takes the messages that belong on standard
+// output, `diagnostics` the warnings for standard error. Throws IoError when a stream fails;
+// the output is then incomplete.
+void convert(std::istream& in, std::ostream& out, std::ostream& console, std::ostream& diagnostics);
+
+}  // namespace vak

@@ -1,0 +1,79 @@
+#include "driver/scan.h"
+
+#include <array>
+#include <string_view>
+
+namespace vak {
+
+namespace {
+
+// Template class names and where their records go.
+struct TemplateClass {
+  std::string_view name;
+  void (*read)(TemplateLists&, TemplateInput&);
+};
+
+template <class R, std::deque<R> TemplateLists::*List>
+void readInto(TemplateLists& lists, TemplateInput& in) {
+  (lists.*List).emplace_back(in);
+}
+
+constexpr std::array<TemplateClass, 3> kTemplateClasses = {{
+    {Termostato::kClassName, readInto<Termostato, &TemplateLists::thermostats>},
+    {VRVUnidadInterior::kClassName, readInto<VRVUnidadInterior, &TemplateLists::indoorUnits>},
+    {VRVUnidadExterior::kClassName, readInto<VRVUnidadExterior, &TemplateLists::outdoorUnits>},
+}};
+
+const TemplateClass* templateClass(std::string_view name) {
+  for (const TemplateClass& c : kTemplateClasses) {
+    if (name == c.name) return &c;
+  }
+  return nullptr;
+}
+
+// The value on the line whose ";" ends a Version object: from the first non-blank up to the
+// ";", blanks before the ";" included.
+std::string versionValue(std::string_view code) {
+  const std::size_t start = code.find_first_not_of(' ');
+  return std::string(code.substr(start, code.find(';') - start));
+}
+
+}  // namespace
+
+ScanResult scan(LineSource& in, LineSink& out, std::ostream& console, std::ostream& diagnostics) {
+  ScanResult result;
+  TemplateInput templateInput{in, console, diagnostics};
+  std::string className;
+  bool inside = false;  // an ordinary object is open
+  bool first = true;
+  std::string_view line;
+  while (!in.atEnd()) {
+    in.next(line);
+    if (first) {
+      out.setCrlf(in.firstLineCrlf());
+      first = false;
+    }
+    // Comments never take part in recognising objects.
+    const std::string_view code = line.substr(0, line.find('!'));
+    if (!inside) {
+      const std::size_t comma = code.find(',');
+      if (comma != std::string_view::npos) {
+        className.assign(code.substr(0, comma));
+        if (const TemplateClass* c = templateClass(className)) {
+          // The record reads the rest of its object; neither it nor this line is copied.
+          c->read(result.templates, templateInput);
+          continue;
+        }
+        inside = true;
+      }
+    }
+    if (inside && code.find(';') != std::string_view::npos) {
+      if (className == "Version") result.version = versionValue(code);
+      inside = false;
+    }
+    out.writeLine(line);
+  }
+  return result;
+}
+
+}  // namespace vak

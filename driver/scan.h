@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "templates/line_source.h"
+#include "templates/records.h"
+#include "writers/line_sink.h"
+
+namespace vak {
+
+// What the scan collected from the input.
+struct ScanResult {
+  TemplateLists templates;
+  std::string version;  // value of the last Version object, "" when there was none
+};
+
+// Reads the input once, line by line: copies every line to the output except the lines of
+// template objects, which become records, and takes the Version object's value.
+ScanResult scan(LineSource& in, LineSink& out, std::ostream& console, std::ostream& diagnostics);
+
+}  // namespace vak

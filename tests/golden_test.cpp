@@ -1,0 +1,67 @@
+// Each folder under golden/ holds an in.idf and the expandedVAK.idf expected from it, written
+// out by hand from the object layouts; optional stdout.txt holds the expected console text.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace vak {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Where two texts part, as line number and the two lines, for a readable failure.
+std::string firstDifference(const std::string& want, const std::string& got) {
+  std::istringstream w(want), g(got);
+  std::string a, b;
+  for (int n = 1;; ++n) {
+    const bool moreW = static_cast<bool>(std::getline(w, a));
+    const bool moreG = static_cast<bool>(std::getline(g, b));
+    if (!moreW && !moreG) return "texts differ only in their last line break";
+    if (!moreW || !moreG || a != b) {
+      return "line " + std::to_string(n) + "\n  expected: [" + (moreW ? a : "<end>") +
+             "]\n  actual:   [" + (moreG ? b : "<end>") + "]";
+    }
+  }
+}
+
+std::vector<std::string> cases() {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(VAK_GOLDEN_DIR)) {
+    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class Golden : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Golden, ExpandsToTheExpectedFile) {
+  const fs::path dir = fs::path(VAK_GOLDEN_DIR) / GetParam();
+  const test::Run run = test::expand(slurp(dir / "in.idf"));
+  const std::string expected = slurp(dir / "expected.idf");
+  EXPECT_TRUE(run.output == expected) << firstDifference(expected, run.output);
+  const std::string expectedConsole =
+      fs::exists(dir / "stdout.txt") ? slurp(dir / "stdout.txt") : "";
+  EXPECT_EQ(run.console, expectedConsole);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Golden, ::testing::ValuesIn(cases()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace vak

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "templates/io_error.h"
+#include "templates/line_source.h"
+#include "writers/line_sink.h"
+
+namespace vak {
+namespace {
+
+struct Read {
+  std::vector<std::string> lines;
+  bool lastHadCharacters = false;
+  bool crlf = false;
+};
+
+// Reads the way the scan does: until end of input, keeping every line returned.
+Read readAll(const std::string& input, std::size_t chunk) {
+  std::istringstream in(input);
+  LineSource source(in, chunk);
+  Read r;
+  std::string_view line;
+  while (!source.atEnd()) {
+    r.lastHadCharacters = source.next(line);
+    r.lines.emplace_back(line);
+  }
+  r.crlf = source.firstLineCrlf();
+  return r;
+}
+
+TEST(LineSource, SplitsLinesWhateverTheChunkSize) {
+  const std::string input = "first\nsecond line\n\nlast";
+  for (std::size_t chunk : {1, 2, 3, 5, 64}) {
+    const Read r = readAll(input, chunk);
+    EXPECT_EQ(r.lines, (std::vector<std::string>{"first", "second line", "", "last"})) << chunk;
+    EXPECT_TRUE(r.lastHadCharacters);
+  }
+}
+
+TEST(LineSource, ATerminatedLastLineIsFollowedByAnEmptyRead) {
+  const Read r = readAll("a\nb\n", 4);
+  EXPECT_EQ(r.lines, (std::vector<std::string>{"a", "b", ""}));
+  EXPECT_FALSE(r.lastHadCharacters);
+  const Read none = readAll("", 4);
+  EXPECT_EQ(none.lines, std::vector<std::string>{""});
+}
+
+TEST(LineSource, LongLinesStayWhole) {
+  const std::string longLine(100000, 'x');
+  const Read r = readAll(longLine + "\n" + longLine + ",;\nend", 4096);
+  ASSERT_EQ(r.lines.size(), 3u);
+  EXPECT_EQ(r.lines[0], longLine);
+  EXPECT_EQ(r.lines[1], longLine + ",;");
+  EXPECT_EQ(r.lines[2], "end");
+}
+
+TEST(LineSource, CarriageReturnBeforeLineFeedBelongsToTheTerminator) {
+  for (std::size_t chunk : {1, 2, 7, 64}) {
+    const Read r = readAll("a\r\nb\rc\r\n\r\n\rtail\r", chunk);
+    EXPECT_EQ(r.lines, (std::vector<std::string>{"a", "b\rc", "", "\rtail\r"})) << chunk;
+    EXPECT_TRUE(r.crlf);
+  }
+  EXPECT_FALSE(readAll("a\nb\r\n", 64).crlf);
+  EXPECT_FALSE(readAll("a\r", 64).crlf);
+}
+
+TEST(LineSource, CountsLines) {
+  std::istringstream in("a\nb\nc");
+  LineSource source(in, 2);
+  std::string_view line;
+  source.next(line);
+  source.next(line);
+  EXPECT_EQ(source.lineNumber(), 2u);
+  EXPECT_EQ(line, "b");
+}
+
+// A stream buffer that takes `room` characters and refuses the rest.
+class FullBuf : public std::streambuf {
+ public:
+  explicit FullBuf(std::size_t room) : room_(room) {}
+  std::string taken;
+
+ protected:
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    const auto k = std::min<std::streamsize>(n, static_cast<std::streamsize>(room_ - taken.size()));
+    taken.append(s, static_cast<std::size_t>(k));
+    return k;
+  }
+  int_type overflow(int_type) override { return traits_type::eof(); }
+
+ private:
+  std::size_t room_;
+};
+
+TEST(LineSink, WritesLinesWithTheChosenTerminator) {
+  std::ostringstream out;
+  LineSink sink(out, 4);
+  sink.writeLine("abc");
+  sink.writeLine("");
+  sink.setCrlf(true);
+  sink.writeLine("a much longer line than the buffer");
+  sink.writeLine("x");
+  sink.flush();
+  EXPECT_EQ(out.str(), "abc\n\na much longer line than the buffer\r\nx\r\n");
+}
+
+TEST(LineSink, ReportsARefusedWrite) {
+  FullBuf buf(10);
+  std::ostream out(&buf);
+  LineSink sink(out, 64);
+  sink.writeLine("0123456789");  // fits the sink's buffer; the stream is not asked yet
+  EXPECT_THROW(sink.flush(), IoError);
+
+  FullBuf tiny(3);
+  std::ostream small(&tiny);
+  LineSink direct(small, 4);
+  EXPECT_THROW(direct.writeLine(std::string(20, 'y')), IoError);
+}
+
+}  // namespace
+}  // namespace vak

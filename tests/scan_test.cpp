@@ -1,0 +1,176 @@
+#include "driver/scan.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "test_support.h"
+
+namespace vak {
+namespace {
+
+using test::lines;
+
+struct Scanned {
+  std::string output;
+  std::string console;
+  std::string diagnostics;
+  ScanResult result;
+};
+
+Scanned scanText(const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, console, diagnostics;
+  LineSource source(in, 7);  // small chunks: lines cross chunk boundaries
+  LineSink sink(out, 5);
+  Scanned s;
+  s.result = scan(source, sink, console, diagnostics);
+  sink.flush();
+  s.output = out.str();
+  s.console = console.str();
+  s.diagnostics = diagnostics.str();
+  return s;
+}
+
+const std::string kThermostat =
+    lines("HVACVAKTemplate:Thermostat,", "    T1,", "    ,", "    21,", "    ,", "    25;");
+
+TEST(Scan, CopiesOrdinaryLinesAndLeavesOutTemplates) {
+  const std::string input = lines("! a model", "Zone,", "  Z1,   !- Name", "  0;", "") +
+                            kThermostat + lines("", "Building,", "  B;");
+  const Scanned s = scanText(input);
+  EXPECT_EQ(s.output, lines("! a model", "Zone,", "  Z1,   !- Name", "  0;", "", "", "Building,",
+                            "  B;", ""));
+  ASSERT_EQ(s.result.templates.thermostats.size(), 1u);
+  EXPECT_EQ(s.result.templates.thermostats[0].heatingSetpoint, "21");
+  EXPECT_EQ(s.console, "");
+}
+
+TEST(Scan, SortsTemplatesIntoTheirListsInInputOrder) {
+  std::string indoor = "HVACVAKTemplate:VRVUnidadInterior,\n";
+  for (int i = 0; i < 15; ++i) indoor += "  x,\n";
+  std::string outdoor = "HVACVAKTemplate:VRVUnidadExterior,   !- ignored, ignored\n";
+  for (int i = 0; i < 12; ++i) outdoor += "  y,\n";
+  const std::string input = "HVACVAKTemplate:VRVUnidadInterior,\n  U1,\n  Z1;\n" + outdoor +
+                            "  OU;\n" + indoor + "  OU;\n" + kThermostat;
+  const Scanned s = scanText(input);
+  const TemplateLists& t = s.result.templates;
+  ASSERT_EQ(t.indoorUnits.size(), 2u);
+  EXPECT_EQ(t.indoorUnits[0].name, "U1");
+  EXPECT_EQ(t.indoorUnits[0].outdoorUnitName, "");
+  EXPECT_EQ(t.indoorUnits[1].outdoorUnitName, "OU");
+  ASSERT_EQ(t.outdoorUnits.size(), 1u);
+  EXPECT_EQ(t.outdoorUnits[0].name, "y");
+  EXPECT_EQ(t.outdoorUnits[0].resistiveDefrostHeaterCapacity, "OU");
+  EXPECT_EQ(t.thermostats.size(), 1u);
+  EXPECT_EQ(s.output, "\n");
+}
+
+TEST(Scan, ValueAfterTheClassLineCommaIsIgnored) {
+  const Scanned s = scanText("HVACVAKTemplate:Thermostat,T0,\n  T1,\n  ,\n  ,\n  ,\n  ;\n");
+  EXPECT_EQ(s.result.templates.thermostats.at(0).name, "T1");
+}
+
+TEST(Scan, OnlyExactClassLinesOpenTemplates) {
+  for (const char* classLine : {"  HVACVAKTemplate:Thermostat,", "HVACVAKTemplate:Thermostat ,",
+                                "hvacvaktemplate:thermostat,", "\tHVACVAKTemplate:Thermostat,",
+                                "HVACVAKTemplate:Thermostat", "FIN,"}) {
+    const std::string input = lines(classLine, "    T1,", "    ;", "after");
+    const Scanned s = scanText(input);
+    EXPECT_TRUE(s.result.templates.thermostats.empty()) << classLine;
+    EXPECT_EQ(s.output, input + "\n") << classLine;
+  }
+}
+
+TEST(Scan, ATemplateNameInsideAnOpenObjectIsCopied) {
+  const std::string input = lines("Zone,", "HVACVAKTemplate:Thermostat,", "  Z1;") + kThermostat;
+  const Scanned s = scanText(input);
+  EXPECT_EQ(s.output, lines("Zone,", "HVACVAKTemplate:Thermostat,", "  Z1;", ""));
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+}
+
+TEST(Scan, CommentsNeverOpenOrCloseObjects) {
+  const std::string input =
+      lines("! note, with a comma; and a semicolon", "Zone,  ! ends here; not really",
+            "  Z1,  ! still; open", "  0;  ! closed, now") +
+      kThermostat;
+  const Scanned s = scanText(input);
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+  EXPECT_EQ(s.output,
+            lines("! note, with a comma; and a semicolon", "Zone,  ! ends here; not really",
+                  "  Z1,  ! still; open", "  0;  ! closed, now", ""));
+}
+
+TEST(Scan, ObjectOpenedAndClosedOnOneLine) {
+  const Scanned s = scanText("Output:Surfaces:List,Details;\n" + kThermostat);
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+}
+
+TEST(Scan, VersionForms) {
+  EXPECT_EQ(scanText("Version,\n  8.0;\n").result.version, "8.0");
+  EXPECT_EQ(scanText("Version,\n8.0;  !- Version Identifier\n").result.version, "8.0");
+  EXPECT_EQ(scanText("Version,\n    7.1;").result.version, "7.1");
+  EXPECT_EQ(scanText("Version,\n  8.0 ;\n").result.version, "8.0 ");
+  EXPECT_EQ(scanText("Version,\n  \t8.0;\n").result.version, "\t8.0");
+  EXPECT_EQ(scanText("Version,8.0;\n").result.version, "Version,8.0");
+  EXPECT_EQ(scanText("  Version,\n  8.0;\n").result.version, "");
+  EXPECT_EQ(scanText("VERSION,\n  8.0;\n").result.version, "");
+  EXPECT_EQ(scanText("Version,\n  7.1;\nVersion,\n  8.0;\n").result.version, "8.0");
+  EXPECT_EQ(scanText("Version,  ! 7.1;\n  8.0;\n").result.version, "8.0");
+  EXPECT_EQ(scanText("Version,\n  ! 7.1;\n  8.0;\n").result.version,
+            "8.0");  // comment-only line: no ";"
+}
+
+TEST(Scan, LastLineWithAndWithoutLineBreak) {
+  EXPECT_EQ(scanText("a\nb").output, "a\nb\n");
+  EXPECT_EQ(scanText("a\nb\n").output, "a\nb\n\n");
+  EXPECT_EQ(scanText("").output, "\n");
+  EXPECT_EQ(scanText("\n").output, "\n\n");
+  // A template that ends the input leaves no extra line when its last line has no break.
+  EXPECT_EQ(scanText("a\n" + kThermostat.substr(0, kThermostat.size() - 1)).output, "a\n");
+  EXPECT_EQ(scanText("a\n" + kThermostat).output, "a\n\n");
+}
+
+TEST(Scan, LongLinesAreCopiedWholeAndTheScanGoesOn) {
+  const std::string longComment = "!" + std::string(200000, '-');
+  const std::string longField = "  " + std::string(3000, 'n') + ",";
+  const std::string input = lines(longComment, "HVACVAKTemplate:Thermostat,", longField, "  ,",
+                                  "  ,", "  ,", "  ;", "after");
+  const Scanned s = scanText(input);
+  EXPECT_EQ(s.output, lines(longComment, "after", ""));
+  EXPECT_EQ(s.result.templates.thermostats.at(0).name, std::string(3000, 'n'));
+}
+
+TEST(Scan, LineEndingsFollowTheFirstLine) {
+  EXPECT_EQ(scanText("a\r\nb\nc\r\n").output, "a\r\nb\r\nc\r\n\r\n");
+  EXPECT_EQ(scanText("a\nb\r\nc").output, "a\nb\nc\n");
+  const Scanned s = scanText(
+      "Version,\r\n  8.0;\r\nHVACVAKTemplate:Thermostat,\r\n  T1,\r\n  ,\r\n  ,\r\n  ,\r\n  ;\r\n");
+  EXPECT_EQ(s.result.version, "8.0");
+  EXPECT_EQ(s.result.templates.thermostats.at(0).name, "T1");
+  EXPECT_EQ(s.output, "Version,\r\n  8.0;\r\n\r\n");
+}
+
+TEST(Scan, TemplateCutOffByEndOfInput) {
+  const Scanned s = scanText("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n");
+  ASSERT_EQ(s.result.templates.thermostats.size(), 1u);
+  EXPECT_EQ(s.result.templates.thermostats[0].heatingSetpoint, "21");
+  EXPECT_EQ(s.result.templates.thermostats[0].coolingSetpoint, "");
+  EXPECT_EQ(s.output, "Zone,\n  Z;\n");
+  EXPECT_EQ(s.console, "");
+  EXPECT_NE(s.diagnostics.find(
+                "warning: line 7: input ends inside the HVACVAKTemplate:Thermostat object"),
+            std::string::npos)
+      << s.diagnostics;
+}
+
+TEST(Scan, FieldLineWithoutDelimiterPrintsError) {
+  const Scanned s = scanText("HVACVAKTemplate:Thermostat,\n  T1,\n  21\n  ,\n  ,\n  ;\nafter\n");
+  EXPECT_EQ(s.console, "error\n");
+  EXPECT_EQ(s.output, "after\n\n");
+  EXPECT_NE(s.diagnostics.find("line 3"), std::string::npos) << s.diagnostics;
+}
+
+}  // namespace
+}  // namespace vak

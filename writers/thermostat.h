@@ -1,0 +1,14 @@
+#pragma once
+
+#include <deque>
+
+#include "templates/records.h"
+#include "writers/idf_lines.h"
+
+namespace vak {
+
+// Schedule type limits, the control-type schedule "Siempre 4", one constant schedule per
+// given set-point and one dual set-point object per thermostat, in list order.
+void writeThermostats(IdfLines& out, const std::deque<Termostato>& thermostats);
+
+}  // namespace vak

@@ -3,11 +3,13 @@
 #include <array>
 #include <string_view>
 
+#include "writers/compact_schedule.h"
+
 namespace vak {
 
 namespace {
 
-constexpr std::array<std::string_view, 24> kFixedObjects = {
+constexpr std::array<std::string_view, 17> kFixedObjects = {
     "",
     "!-   ===========  ALL OBJECTS IN CLASS: SCHEDULETYPELIMITS ===========",
     "",
@@ -25,21 +27,6 @@ constexpr std::array<std::string_view, 24> kFixedObjects = {
     "",
     "!-   ===========  ALL OBJECTS IN CLASS: SCHEDULE:COMPACT ===========",
     "",
-    "Schedule:Compact,",
-    "     Siempre 4,               !- Name",
-    "     CualquierValor,                !- Schedule Type Limits Name",
-    "     Through: 12/31,          !- Field 1",
-    "     For: AllDays,            !- Field 2",
-    "     Until: 24:00,            !- Field 3",
-    "     4;                     !- Field 4",
-};
-
-// The lines of a constant set-point schedule between its name and its value.
-constexpr std::array<std::string_view, 4> kConstantScheduleBody = {
-    "     Temperatura,                !- Schedule Type Limits Name",
-    "     Through: 12/31,          !- Field 1",
-    "     For: AllDays,            !- Field 2",
-    "     Until: 24:00,            !- Field 3",
 };
 
 constexpr std::array<std::string_view, 3> kDualSetpointBanner = {
@@ -47,19 +34,6 @@ constexpr std::array<std::string_view, 3> kDualSetpointBanner = {
     "!-   ===========  ALL OBJECTS IN CLASS: THERMOSTATSETPOINT:DUALSETPOINT ===========",
     "",
 };
-
-// Named name + "_" + value, holding value all year.
-void writeConstantSchedule(IdfLines& out, const Termostato& t, std::string_view value) {
-  out.line("Schedule:Compact,");
-  out.set("     ")
-      .append(t.name)
-      .append("_")
-      .append(value)
-      .append(",               !- Name")
-      .write();
-  out.lines(kConstantScheduleBody);
-  out.set("     ").append(value).append(";                     !- Field 4").write();
-}
 
 // The given schedule name, else the generated constant schedule.
 void appendReference(IdfLines& out, const Termostato& t, const std::string& scheduleName,
@@ -75,9 +49,13 @@ void appendReference(IdfLines& out, const Termostato& t, const std::string& sche
 
 void writeThermostats(IdfLines& out, const std::deque<Termostato>& thermostats) {
   out.lines(kFixedObjects);
+  // Value 4 is the dual set-point control type.
+  writeConstantSchedule(out, {"Siempre 4"}, "CualquierValor", "4");
   for (const Termostato& t : thermostats) {
-    if (!t.heatingSetpoint.empty()) writeConstantSchedule(out, t, t.heatingSetpoint);
-    if (!t.coolingSetpoint.empty()) writeConstantSchedule(out, t, t.coolingSetpoint);
+    for (const std::string* setpoint : {&t.heatingSetpoint, &t.coolingSetpoint}) {
+      if (!setpoint->empty())
+        writeConstantSchedule(out, {t.name, "_", *setpoint}, "Temperatura", *setpoint);
+    }
   }
   out.lines(kDualSetpointBanner);
   for (const Termostato& t : thermostats) {

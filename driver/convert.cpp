@@ -1,10 +1,15 @@
 #include "driver/convert.h"
 
+#include <optional>
+
 #include "driver/scan.h"
 #include "templates/line_source.h"
 #include "writers/idf_lines.h"
 #include "writers/line_sink.h"
 #include "writers/thermostat.h"
+#include "writers/vrf.h"
+#include "writers/vrf_membership.h"
+#include "writers/vrf_version.h"
 
 namespace vak {
 
@@ -14,8 +19,13 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   LineSink sink(out);
   const ScanResult scanned = scan(source, sink, console, diagnostics);
   const TemplateLists& t = scanned.templates;
+  const std::optional<VrfVersion> vrf =
+      t.outdoorUnits.empty() ? std::nullopt : vrfVersionFor(scanned.version);
+  const VrfMembership members(t.indoorUnits, t.outdoorUnits);
+
   IdfLines lines(sink);
   if (!t.thermostats.empty()) writeThermostats(lines, t.thermostats);
+  if (vrf) writeVrfSystem(lines, t.indoorUnits, t.outdoorUnits, members, *vrf);
   sink.flush();
 }
 

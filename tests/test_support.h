@@ -3,8 +3,13 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "driver/convert.h"
+#include "templates/line_source.h"
+#include "templates/records.h"
+#include "writers/idf_lines.h"
+#include "writers/line_sink.h"
 
 namespace vak::test {
 
@@ -28,6 +33,85 @@ std::string lines(const Lines&... l) {
   std::string text;
   ((text += l, text += '\n'), ...);
   return text;
+}
+
+// A template object: its class line, then one field a line.
+inline std::string templateObject(std::string_view className,
+                                  const std::vector<std::string>& fields) {
+  std::string text(className);
+  text += ",\n";
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    text += "    " + fields[i] + (i + 1 == fields.size() ? ";\n" : ",\n");
+  }
+  return text;
+}
+
+// The 16 fields of an indoor unit; the ones a test cares about are named, the rest realistic.
+struct Indoor {
+  std::string name = "U1";
+  std::string zone = "Z1";
+  std::string thermostat = "T1";
+  std::string outdoor = "OU";
+  std::string fanMode = "Auto";
+  std::string placement = "DrawThrough";
+  std::string availability = "AlwaysOn";
+
+  std::vector<std::string> fields() const {
+    return {name,  zone,  thermostat, availability, fanMode, placement, "0.6",  "75",
+            "0.9", "1.0", "0.30",     "3500",       "0.75",  "4000",    "0.05", outdoor};
+  }
+  std::string text() const { return templateObject(VRVUnidadInterior::kClassName, fields()); }
+};
+
+inline std::vector<std::string> outdoorFields(const std::string& name) {
+  return {name,
+          "AlwaysOn",
+          "14000",
+          "3.28",
+          "15500",
+          "3.55",
+          "Z1",
+          "MasterThermostatPriority",
+          "VRF Priority Sch",
+          "30",
+          "8",
+          "Resistive",
+          "0"};
+}
+
+inline std::string outdoorText(const std::string& name) {
+  return templateObject(VRVUnidadExterior::kClassName, outdoorFields(name));
+}
+
+inline std::string thermostatText(const std::string& name) {
+  return templateObject(Termostato::kClassName, {name, "", "21", "", "25"});
+}
+
+// A record read from its field values, as the scan would read it.
+template <class R>
+R parse(const std::vector<std::string>& fields) {
+  std::string text;
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    text += "  " + fields[i] + (i + 1 == fields.size() ? ";\n" : ",\n");
+  std::istringstream in(text);
+  std::ostringstream console, diagnostics;
+  LineSource source(in);
+  TemplateInput input{source, console, diagnostics};
+  return R(input);
+}
+
+// What a writer writes, line by line.
+template <class Write>
+std::vector<std::string> written(Write write) {
+  std::ostringstream text;
+  LineSink sink(text);
+  IdfLines out(sink);
+  write(out);
+  sink.flush();
+  std::vector<std::string> result;
+  std::istringstream split(text.str());
+  for (std::string line; std::getline(split, line);) result.push_back(line);
+  return result;
 }
 
 }  // namespace vak::test

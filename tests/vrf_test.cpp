@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+#include "writers/vrf_coils_control.h"
+#include "writers/vrf_curves.h"
+#include "writers/vrf_outdoor_unit.h"
+#include "writers/vrf_terminal_unit.h"
+
+namespace vak {
+namespace {
+
+using test::written;
+using Lines = std::vector<std::string>;
+
+std::size_t countIf(const Lines& lines, bool (*test)(const std::string&)) {
+  return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), test));
+}
+
+bool isEmpty(const std::string& l) {
+  return l.empty();
+}
+bool isBanner(const std::string& l) {
+  return l.rfind("!-   ===========  ALL OBJECTS IN CLASS: ", 0) == 0;
+}
+bool isHead(const std::string& l) {
+  return !l.empty() && l[0] != ' ' && l[0] != '!' && l.back() == ',';
+}
+bool isField(const std::string& l) {
+  return l.rfind("     ", 0) == 0 && l.find("!- ") != std::string::npos;
+}
+
+TEST(CurveSet, HoldsTwentyCurvesInThreeHundredSevenLines) {
+  const Lines lines = written([](IdfLines& out) { writeCurveSet(out); });
+  ASSERT_EQ(lines.size(), 307u);
+  EXPECT_EQ(countIf(lines, isEmpty), 25u);
+  EXPECT_EQ(countIf(lines, isBanner), 4u);
+  EXPECT_EQ(countIf(lines, isHead), 20u);
+  EXPECT_EQ(countIf(lines, isField), 258u);
+  EXPECT_EQ(lines.front(), "");
+  EXPECT_EQ(lines.back(), "");
+  EXPECT_EQ(lines[1], "!-   ===========  ALL OBJECTS IN CLASS: CURVE:LINEAR ===========");
+}
+
+TEST(CurveSet, FieldLinesPutTheCommentInColumn31SaveSevenQuotedLines) {
+  const Lines lines = written([](IdfLines& out) { writeCurveSet(out); });
+  Lines off;
+  for (const std::string& l : lines) {
+    if (isField(l) && l.find("!- ") != 30) off.push_back(l);
+  }
+  EXPECT_EQ(off, (Lines{"     VRFCPLFFPLR,         !- Name",
+                        "     Dimensionless;             !- Output Unit Type",
+                        "     Dimensionless;             !- Output Unit Type",
+                        "     Dimensionless;             !- Output Unit Type",
+                        "     Dimensionless;             !- Output Unit Type",
+                        "     Dimensionless;             !- Output Unit Type",
+                        "     CoolingLengthCorrectionFactor,  !- Name"}));
+  // The sixth cubic curve follows the rule, and empty values keep their 24 blanks.
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "     ,                        !- Minimum Curve Output"),
+            lines.end());
+  const auto heatingLow =
+      std::find(lines.begin(), lines.end(), "     HeatingEIRLowPLR,        !- Name");
+  ASSERT_NE(heatingLow, lines.end());
+  EXPECT_EQ(*(heatingLow + 10), "     Dimensionless;           !- Output Unit Type");
+}
+
+VRVUnidadExterior outdoorUnit() {
+  return test::parse<VRVUnidadExterior>(test::outdoorFields("OU"));
+}
+
+TEST(OutdoorUnit, EightyTwoAndSixtyFiveObjectLines) {
+  const VRVUnidadExterior o = outdoorUnit();
+  const Lines v80 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V8_0); });
+  const Lines v71 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V7_1); });
+  ASSERT_EQ(v80.size(), 83u);  // the object, then one empty line
+  ASSERT_EQ(v71.size(), 66u);
+  EXPECT_EQ(v80.back(), "");
+  EXPECT_EQ(v80[81],
+            "     0;                       !- Heat Recovery Heating Energy Time Constant {hr}");
+  EXPECT_EQ(v71[64], "     Electric;                !- Fuel Type");
+  EXPECT_EQ(v80[39],
+            "     30,           !- Equivalent Piping Length used for Piping Correction Factor in "
+            "Cooling Mode {m}");
+  EXPECT_EQ(v80[43],
+            "     30,           !- Equivalent Piping Length used for Piping Correction Factor in "
+            "Heating Mode {m}");
+  EXPECT_EQ(v80[37], "     OUListTerminal,           !- Zone Terminal Unit List Name");
+}
+
+TEST(OutdoorUnit, SevenOneIsEightZeroWithTheListedChanges) {
+  const VRVUnidadExterior o = outdoorUnit();
+  Lines v80 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V8_0); });
+  const Lines v71 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V7_1); });
+  // Rows counted from 1 as the object's lines; work from the end so earlier rows keep their place.
+  v80.erase(v80.begin() + 68, v80.begin() + 82);  // heat recovery fields, rows 69 to 82
+  v80[67] = "     Electric;                !- Fuel Type";
+  v80.erase(v80.begin() + 58, v80.begin() + 60);  // condenser outlet node, water flow rate
+  v80[57] = "     OU MyVRFOANode,      !- Condenser Node Name";
+  v80[48].insert(v80[48].find("!-"), " ");
+  v80.erase(v80.begin() + 18);  // sizing ratio
+  EXPECT_EQ(v80, v71);
+}
+
+TEST(TerminalUnit, LineCountsByVersionAndFanMode) {
+  test::Indoor cycling;
+  test::Indoor constant;
+  constant.fanMode = "Constant";
+  const auto u1 = test::parse<VRVUnidadInterior>(cycling.fields());
+  const auto u2 = test::parse<VRVUnidadInterior>(constant.fields());
+  // empty line, terminal unit, empty line, fan section, empty line
+  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u1, VrfVersion::V8_0); }).size(),
+            1 + 25 + 1 + 15 + 1u);
+  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u1, VrfVersion::V7_1); }).size(),
+            1 + 24 + 1 + 15 + 1u);
+  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::V8_0); }).size(),
+            1 + 25 + 1 + 13 + 1u);
+  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::V7_1); }).size(),
+            1 + 24 + 1 + 13 + 1u);
+}
+
+TEST(TerminalUnit, VersionsDifferOnlyInTheLastLines) {
+  const auto u = test::parse<VRVUnidadInterior>(test::Indoor().fields());
+  Lines v80 = written([&](IdfLines& out) { writeTerminalUnit(out, u, VrfVersion::V8_0); });
+  const Lines v71 = written([&](IdfLines& out) { writeTerminalUnit(out, u, VrfVersion::V7_1); });
+  EXPECT_EQ(
+      v80[24],
+      "     20,                      !- Zone Terminal Unit Off Parasitic Electric Energy Use {W}");
+  EXPECT_EQ(v80[25],
+            "     1;                       !- Rated Total Heating Capacity Sizing Ratio {W/W}");
+  v80.erase(v80.begin() + 25);
+  v80[24] =
+      "     20;                      !- Zone Terminal Unit Off Parasitic Electric Energy Use {W}";
+  EXPECT_EQ(v80, v71);
+}
+
+TEST(TerminalUnit, OnlyExactlyAutoGivesTheCyclingFan) {
+  EXPECT_TRUE(hasCyclingFan(test::parse<VRVUnidadInterior>(test::Indoor().fields())));
+  for (const char* mode : {"auto", "AUTO", "Auto ", "", "Cycling"}) {
+    test::Indoor i;
+    i.fanMode = mode;
+    const auto u = test::parse<VRVUnidadInterior>(i.fields());
+    EXPECT_FALSE(hasCyclingFan(u)) << '"' << mode << '"';
+    const Lines lines =
+        written([&](IdfLines& out) { writeTerminalUnit(out, u, VrfVersion::V8_0); });
+    EXPECT_EQ(lines[13], "     Fan vrv on,      !- Supply Air Fan Operating Mode Schedule Name");
+    EXPECT_EQ(lines[15], "     Fan:ConstantVolume,      !- Supply Air Fan Object Type");
+    EXPECT_EQ(lines[29], "Fan:ConstantVolume,");
+  }
+}
+
+TEST(IndoorBlock, ValuesGoInUnchanged) {
+  test::Indoor i;
+  i.name = "Office 1 ";
+  i.zone = "";
+  const auto u = test::parse<VRVUnidadInterior>(i.fields());
+  const Lines mixer = written([&](IdfLines& out) { writeMixerAndCoolingCoil(out, u); });
+  EXPECT_EQ(mixer[6], "     Office 1  Relief Air Outlet Node 1,!- Relief Air Stream Node Name");
+  const Lines control = written([&](IdfLines& out) { writeZoneControl(out, u); });
+  EXPECT_EQ(control[3], "      Control,             !- Name");
+  EXPECT_EQ(control.back(), "     T1 DualSetPoint;            !- Control Name");
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(VrfFrame, CoilCurvesFollowTheFirstUnitWritten) {
+  test::Indoor b1, a1;
+  b1.name = "B1";
+  b1.outdoor = "B";
+  a1.name = "A1";
+  a1.zone = "Z2";
+  a1.outdoor = "A";
+  const std::string head = "Version,\n  8.0;\n" + test::thermostatText("T1");
+  // The first outdoor unit serves nobody, so the curves come with the first unit of the next.
+  const std::string out = test::expand(head + test::outdoorText("X") + test::outdoorText("A") +
+                                       test::outdoorText("B") + b1.text() + a1.text())
+                              .output;
+  EXPECT_EQ(occurrences(out, "     VRFTUCoolCapFT,  !- Name"), 1u);
+  EXPECT_EQ(occurrences(out, "     VRFACCoolCapFFF,  !- Name"), 1u);
+  EXPECT_EQ(occurrences(out, "     VRFTUHeatCapFT,  !- Name"), 1u);
+  const std::size_t curves = out.find("     VRFTUCoolCapFT,  !- Name");
+  EXPECT_LT(out.find("     A1 VRF DX Cooling Coil,            !- Name"), curves);
+  EXPECT_GT(out.find("     B1 VRF DX Cooling Coil,            !- Name"), curves);
+
+  // No unit belongs to any outdoor unit: no coil and no coil curve at all.
+  const std::string none = test::expand(head + test::outdoorText("X") + b1.text()).output;
+  EXPECT_EQ(occurrences(none, "VRFTUCoolCapFT"), 0u);
+  EXPECT_EQ(occurrences(none, "Coil:Cooling:DX:VariableRefrigerantFlow,"), 0u);
+  EXPECT_TRUE(
+      none.ends_with("!- Heat Recovery Heating Energy Time Constant {hr}\n\n"
+                     "!-   ===========  ALL OBJECTS IN CLASS: "
+                     "ZONEHVAC:TERMINALUNIT:VARIABLEREFRIGERANTFLOW ===========\n"));
+}
+
+TEST(VrfFrame, OnlyAnExactVersionSelectsALayout) {
+  const std::string body =
+      test::thermostatText("T1") + test::outdoorText("OU") + test::Indoor().text();
+  for (const char* version : {"8.0 ", "8", "80", "7.10", "v8.0"}) {
+    const std::string out =
+        test::expand(std::string("Version,\n  ") + version + ";\n" + body).output;
+    EXPECT_EQ(out.find("AirConditioner:VariableRefrigerantFlow"), std::string::npos) << version;
+    EXPECT_NE(out.find("ThermostatSetpoint:DualSetpoint,"), std::string::npos) << version;
+  }
+  EXPECT_NE(test::expand("Version,\n7.1;\n" + body).output.find("     Electric;"),
+            std::string::npos);
+}
+
+TEST(VrfFrame, GeneratedLinesEndLikeTheInput) {
+  const std::string input = "Version,\n  8.0;\n" + test::thermostatText("T1") +
+                            test::outdoorText("OU") + test::Indoor().text();
+  std::string crlf;
+  for (char c : input) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  std::string expected;
+  for (char c : test::expand(input).output)
+    expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(test::expand(crlf).output, expected);
+}
+
+}  // namespace
+}  // namespace vak

@@ -1,0 +1,17 @@
+#include "writers/vrf_membership.h"
+
+namespace vak {
+
+VrfMembership::VrfMembership(const std::deque<VRVUnidadInterior>& indoor,
+                             const std::deque<VRVUnidadExterior>& outdoor) {
+  byName_.reserve(outdoor.size());
+  for (const VRVUnidadExterior& o : outdoor) byName_.try_emplace(o.name);
+  for (const VRVUnidadInterior& u : indoor) {
+    const auto it = byName_.find(u.outdoorUnitName);
+    if (it != byName_.end()) it->second.push_back(&u);
+  }
+  perOutdoor_.reserve(outdoor.size());
+  for (const VRVUnidadExterior& o : outdoor) perOutdoor_.push_back(&byName_.at(o.name));
+}
+
+}  // namespace vak

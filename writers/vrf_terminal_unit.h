@@ -1,0 +1,19 @@
+#pragma once
+
+#include "templates/records.h"
+#include "writers/idf_lines.h"
+#include "writers/vrf_version.h"
+
+namespace vak {
+
+// The terminal unit class banner that opens the indoor units of each outdoor unit.
+void writeTerminalUnitBanner(IdfLines& out);
+
+// First half of an indoor unit block: an empty line, the ZoneHVAC terminal unit, an empty
+// line, its supply fan under its class banner, an empty line.
+void writeTerminalUnit(IdfLines& out, const VRVUnidadInterior& unit, VrfVersion version);
+
+// Exactly "Auto" runs the fan cycling with the coils; anything else runs it continuously.
+bool hasCyclingFan(const VRVUnidadInterior& unit);
+
+}  // namespace vak

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "driver/checks.h"
 #include "driver/scan.h"
 #include "templates/line_source.h"
 #include "writers/idf_lines.h"
@@ -22,6 +23,7 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   const std::optional<VrfVersion> vrf =
       t.outdoorUnits.empty() ? std::nullopt : vrfVersionFor(scanned.version);
   const VrfMembership members(t.indoorUnits, t.outdoorUnits);
+  checkTemplates(scanned, members, vrf, diagnostics);
 
   IdfLines lines(sink);
   if (!t.thermostats.empty()) writeThermostats(lines, t.thermostats);

@@ -1,6 +1,7 @@
 #include "driver/scan.h"
 
 #include <array>
+#include <cctype>
 #include <string_view>
 
 namespace vak {
@@ -31,6 +32,20 @@ const TemplateClass* templateClass(std::string_view name) {
   return nullptr;
 }
 
+// A class name that a modeller meant as "Version" but that the scan does not take as one.
+bool looksLikeVersion(std::string_view className) {
+  const std::size_t first = className.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  const std::string_view word =
+      className.substr(first, className.find_last_not_of(" \t") + 1 - first);
+  constexpr std::string_view kVersion = "version";
+  if (word.size() != kVersion.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(word[i])) != kVersion[i]) return false;
+  }
+  return true;
+}
+
 // The value on the line whose ";" ends a Version object: from the first non-blank up to the
 // ";", blanks before the ";" included.
 std::string versionValue(std::string_view code) {
@@ -45,14 +60,10 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console, std::ostre
   TemplateInput templateInput{in, console, diagnostics};
   std::string className;
   bool inside = false;  // an ordinary object is open
-  bool first = true;
   std::string_view line;
   while (!in.atEnd()) {
     in.next(line);
-    if (first) {
-      out.setCrlf(in.firstLineCrlf());
-      first = false;
-    }
+    if (in.lineNumber() == 1) out.setCrlf(in.firstLineCrlf());
     // Comments never take part in recognising objects.
     const std::string_view code = line.substr(0, line.find('!'));
     if (!inside) {
@@ -65,6 +76,10 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console, std::ostre
           continue;
         }
         inside = true;
+        if (looksLikeVersion(className) &&
+            (className != "Version" || code.find(';', comma) != std::string_view::npos)) {
+          result.versionObjectsNotTaken.push_back(in.lineNumber());
+        }
       }
     }
     if (inside && code.find(';') != std::string_view::npos) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "templates/line_source.h"
 #include "templates/records.h"
@@ -13,6 +15,9 @@ namespace vak {
 struct ScanResult {
   TemplateLists templates;
   std::string version;  // value of the last Version object, "" when there was none
+  // Lines that open a Version object in a form whose value is not taken as the version:
+  // indented, in other letter case, or with the value on the class line.
+  std::vector<std::size_t> versionObjectsNotTaken;
 };
 
 // Reads the input once, line by line: copies every line to the output except the lines of

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+
+#include "driver/scan.h"
+#include "writers/vrf_membership.h"
+#include "writers/vrf_version.h"
+
+namespace vak {
+
+// Warns, one line per problem, about template content that would be dropped without a word or
+// that refers to something the program never writes. `vrf` is the layout about to be written,
+// if any. Many units with the same problem are summarised, not listed.
+void checkTemplates(const ScanResult& scanned, const VrfMembership& members,
+                    std::optional<VrfVersion> vrf, std::ostream& diagnostics);
+
+}  // namespace vak

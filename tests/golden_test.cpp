@@ -63,5 +63,20 @@ TEST_P(Golden, ExpandsToTheExpectedFile) {
 INSTANTIATE_TEST_SUITE_P(Files, Golden, ::testing::ValuesIn(cases()),
                          [](const auto& info) { return info.param; });
 
+// The shipped examples are complete models: they expand without a warning or an error.
+TEST(Examples, ExpandWithoutAWord) {
+  std::size_t seen = 0;
+  for (const auto& entry : fs::directory_iterator(VAK_EXAMPLES_DIR)) {
+    if (!fs::exists(entry.path() / "in.idf")) continue;
+    ++seen;
+    const test::Run run = test::expand(slurp(entry.path() / "in.idf"));
+    EXPECT_EQ(run.console, "") << entry.path();
+    EXPECT_EQ(run.diagnostics, "") << entry.path();
+    EXPECT_NE(run.output.find("AirConditioner:VariableRefrigerantFlow,"), std::string::npos)
+        << entry.path();
+  }
+  EXPECT_EQ(seen, 2u);
+}
+
 }  // namespace
 }  // namespace vak

@@ -8,25 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/models.h"
 #include "driver/convert.h"
 
 namespace {
-
-// An ordinary model of about `megabytes` MB: objects, comments and blank lines.
-std::string ordinaryModel(std::size_t megabytes) {
-  std::string text;
-  text.reserve(megabytes << 20);
-  for (int i = 0; text.size() < (megabytes << 20); ++i) {
-    text += "BuildingSurface:Detailed,\n    Wall " + std::to_string(i) +
-            ",                !- Name\n    Wall,                    !- Surface Type\n"
-            "    Exterior Wall,           !- Construction Name\n    Zone " +
-            std::to_string(i % 50) +
-            ",                  !- Zone Name\n    Outdoors;                !- Outside Boundary "
-            "Condition\n\n"
-            "! ------------------------------------------------------------------\n";
-  }
-  return text;
-}
 
 // Input straight from a string, output counted and dropped: what remains is the cost of the
 // work itself, not of growing a string stream.
@@ -60,7 +45,7 @@ double peakRssMb() {
 }
 
 void CopyBaseline(benchmark::State& state) {
-  const std::string input = ordinaryModel(static_cast<std::size_t>(state.range(0)));
+  const std::string input = vak::bench::ordinaryModel(static_cast<std::size_t>(state.range(0)));
   std::vector<char> chunk(1 << 16);
   for (auto _ : state) {
     ViewBuf inBuf(input);
@@ -76,21 +61,39 @@ void CopyBaseline(benchmark::State& state) {
 }
 BENCHMARK(CopyBaseline)->Arg(64)->Unit(benchmark::kMillisecond);
 
+// One conversion from memory to nowhere; returns the bytes written.
+std::size_t convertOnce(const std::string& input) {
+  ViewBuf inBuf(input);
+  DropBuf outBuf;
+  std::istream in(&inBuf);
+  std::ostream out(&outBuf);
+  std::ostringstream console, diagnostics;
+  vak::convert(in, out, console, diagnostics);
+  return outBuf.bytes;
+}
+
 void ConvertOrdinaryModel(benchmark::State& state) {
-  const std::string input = ordinaryModel(static_cast<std::size_t>(state.range(0)));
-  for (auto _ : state) {
-    ViewBuf inBuf(input);
-    DropBuf outBuf;
-    std::istream in(&inBuf);
-    std::ostream out(&outBuf);
-    std::ostringstream console, diagnostics;
-    vak::convert(in, out, console, diagnostics);
-    benchmark::DoNotOptimize(outBuf.bytes);
-  }
+  const std::string input = vak::bench::ordinaryModel(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(convertOnce(input));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
   state.counters["peak_rss_MB"] = peakRssMb();
 }
 BENCHMARK(ConvertOrdinaryModel)->Arg(64)->Unit(benchmark::kMillisecond);
+
+void ExpandVrfSystem(benchmark::State& state) {
+  const int outdoor = static_cast<int>(state.range(0));
+  const int indoor = static_cast<int>(state.range(1));
+  const std::string input = vak::bench::vrfModel(outdoor, indoor);
+  std::size_t written = 0;
+  for (auto _ : state) written = convertOnce(input);
+  state.counters["output_MB"] = static_cast<double>(written) / (1 << 20);
+  state.counters["peak_rss_MB"] = peakRssMb();
+}
+BENCHMARK(ExpandVrfSystem)
+    ->Args({20, 400})
+    ->Args({200, 4000})
+    ->Args({2000, 40000})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -13,11 +13,61 @@ bool hasCyclingFan(const U& unit) {
 
 namespace {
 
+constexpr Line<U> kOnOffFanHead[] = {
+    {"!-   ===========  ALL OBJECTS IN CLASS: FAN:ONOFF ==========="},
+    {""},
+    {"Fan:OnOff,"},
+};
+
+constexpr Line<U> kConstantFanHead[] = {
+    {"!-   ===========  ALL OBJECTS IN CLASS: FAN:CONSTANTVOLUME ==========="},
+    {""},
+    {"Fan:ConstantVolume,"},
+};
+
+// The fields both fan classes share, from the name to the outlet node.
+constexpr Line<U> kFanBody[] = {
+    {"     ", get<&U::name>, " VRF Supply Fan,      !- Name"},
+    {"     Fan vrv on,      !- Availability Schedule Name"},
+    {"     ", get<&U::fanEfficiency>, ",      !- Fan Efficiency"},
+    {"     ", get<&U::fanPressureRise>, ",      !- Pressure Rise {Pa}"},
+    {"     ", get<&U::supplyAirFlowRate>, ",      !- Maximum Flow Rate {m3/s}"},
+    {"     ", get<&U::motorEfficiency>, ",      !- Motor Efficiency"},
+    {"     ", get<&U::motorInAirstreamFraction>, ",      !- Motor In Airstream Fraction"},
+    {"     ", get<&U::name>, " VRF DX HCoil Outlet Node,  !- Air Inlet Node Name"},
+    {"     ", get<&U::name>, " Outlet Node,         !- Air Outlet Node Name"},
+};
+
+constexpr Line<U> kOnOffFanTail[] = {
+    {"     ,         !- Fan Power Ratio Function of Speed Ratio Curve Name"},
+    {"     ,         !- Fan Efficiency Ratio Function of Speed Ratio Curve Name"},
+    {"     General;         !- End-Use Subcategory"},
+};
+
+constexpr Line<U> kConstantFanTail[] = {
+    {"     ;         !- End-Use Subcategory"},
+};
+
+// The fan mode table: what a cycling and a constant fan change in the block.
+struct FanMode {
+  std::string_view operatingSchedule;
+  std::string_view objectType;
+  std::span<const Line<U>> head;
+  std::span<const Line<U>> tail;
+};
+
+constexpr FanMode kCyclingFan = {"Fancycling", "Fan:OnOff", kOnOffFanHead, kOnOffFanTail};
+constexpr FanMode kConstantFan = {"Fan vrv on", "Fan:ConstantVolume", kConstantFanHead,
+                                  kConstantFanTail};
+
+const FanMode& fanMode(const U& u) {
+  return hasCyclingFan(u) ? kCyclingFan : kConstantFan;
+}
 std::string_view fanModeSchedule(const U& u) {
-  return hasCyclingFan(u) ? "Fancycling" : "Fan vrv on";
+  return fanMode(u).operatingSchedule;
 }
 std::string_view fanObjectType(const U& u) {
-  return hasCyclingFan(u) ? "Fan:OnOff" : "Fan:ConstantVolume";
+  return fanMode(u).objectType;
 }
 
 constexpr VersionedLine<U> kTerminalUnit[] = {
@@ -59,41 +109,6 @@ constexpr VersionedLine<U> kTerminalUnit[] = {
      In71::Omitted},
 };
 
-constexpr Line<U> kOnOffFanHead[] = {
-    {"!-   ===========  ALL OBJECTS IN CLASS: FAN:ONOFF ==========="},
-    {""},
-    {"Fan:OnOff,"},
-};
-
-constexpr Line<U> kConstantFanHead[] = {
-    {"!-   ===========  ALL OBJECTS IN CLASS: FAN:CONSTANTVOLUME ==========="},
-    {""},
-    {"Fan:ConstantVolume,"},
-};
-
-// The fields both fan classes share, from the name to the outlet node.
-constexpr Line<U> kFanBody[] = {
-    {"     ", get<&U::name>, " VRF Supply Fan,      !- Name"},
-    {"     Fan vrv on,      !- Availability Schedule Name"},
-    {"     ", get<&U::fanEfficiency>, ",      !- Fan Efficiency"},
-    {"     ", get<&U::fanPressureRise>, ",      !- Pressure Rise {Pa}"},
-    {"     ", get<&U::supplyAirFlowRate>, ",      !- Maximum Flow Rate {m3/s}"},
-    {"     ", get<&U::motorEfficiency>, ",      !- Motor Efficiency"},
-    {"     ", get<&U::motorInAirstreamFraction>, ",      !- Motor In Airstream Fraction"},
-    {"     ", get<&U::name>, " VRF DX HCoil Outlet Node,  !- Air Inlet Node Name"},
-    {"     ", get<&U::name>, " Outlet Node,         !- Air Outlet Node Name"},
-};
-
-constexpr Line<U> kOnOffFanTail[] = {
-    {"     ,         !- Fan Power Ratio Function of Speed Ratio Curve Name"},
-    {"     ,         !- Fan Efficiency Ratio Function of Speed Ratio Curve Name"},
-    {"     General;         !- End-Use Subcategory"},
-};
-
-constexpr Line<U> kConstantFanTail[] = {
-    {"     ;         !- End-Use Subcategory"},
-};
-
 }  // namespace
 
 void writeTerminalUnitBanner(IdfLines& out) {
@@ -106,10 +121,10 @@ void writeTerminalUnit(IdfLines& out, const U& unit, VrfVersion version) {
   out.empty();
   writeLines<U>(out, unit, kTerminalUnit, version);
   out.empty();
-  const bool cycling = hasCyclingFan(unit);
-  out.lines<U>(unit, cycling ? std::span<const Line<U>>(kOnOffFanHead) : kConstantFanHead);
+  const FanMode& fan = fanMode(unit);
+  out.lines(unit, fan.head);
   out.lines<U>(unit, kFanBody);
-  out.lines<U>(unit, cycling ? std::span<const Line<U>>(kOnOffFanTail) : kConstantFanTail);
+  out.lines(unit, fan.tail);
   out.empty();
 }
 

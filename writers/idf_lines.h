@@ -52,9 +52,9 @@ class IdfLines {
   }
   void write() { sink_.writeLine(buf_); }
 
-  // A line of fixed text, and a run of them.
+  // A line of fixed text, an empty line, and a run of fixed lines.
   void line(std::string_view text) { sink_.writeLine(text); }
-  void empty() { sink_.writeLine({}); }
+  void blankLine() { sink_.writeLine({}); }
   void lines(std::span<const std::string_view> fixed) {
     for (std::string_view text : fixed) sink_.writeLine(text);
   }

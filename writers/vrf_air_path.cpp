@@ -97,13 +97,13 @@ void writeTerminalList(IdfLines& out, const O& unit, std::span<const U* const> m
   out.line("ZoneTerminalUnitList,");
   if (members.empty()) {
     out.line(unit, kEmptyTerminalListName);
-    out.empty();  // where the last member would stand
+    out.blankLine();  // where the last member would stand
   } else {
     out.line(unit, kTerminalListName);
     for (std::size_t i = 0; i + 1 < members.size(); ++i) out.line(*members[i], kMember);
     out.line(*members.back(), kLastMember);
   }
-  out.empty();
+  out.blankLine();
 }
 
 }  // namespace
@@ -119,7 +119,7 @@ void writeAirPath(IdfLines& out, const std::deque<U>& indoor, const std::deque<O
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     out.line(outdoor[i], i + 1 == outdoor.size() ? kLastOutdoorAirNode : kOutdoorAirNode);
   }
-  out.empty();
+  out.blankLine();
   for (const U& u : indoor) out.lines<U>(u, kZoneNodeLists);
   out.lines(kConnectionsBanner);
   for (const U& u : indoor) out.lines<U>(u, kConnections);

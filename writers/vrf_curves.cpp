@@ -157,10 +157,10 @@ void writeFieldLine(IdfLines& out, V curve, V value, V label, bool last) {
 }  // namespace
 
 void writeCurveSet(IdfLines& out) {
-  out.empty();
+  out.blankLine();
   for (const CurveClass& c : kClasses) {
     out.line(c.banner);
-    out.empty();
+    out.blankLine();
     const std::size_t fields = c.labels.size();
     for (std::size_t first = 0; first < c.values.size(); first += fields) {
       const std::span<const V> curve = c.values.subspan(first, fields);
@@ -168,7 +168,7 @@ void writeCurveSet(IdfLines& out) {
       for (std::size_t i = 0; i < fields; ++i) {
         writeFieldLine(out, curve[0], curve[i], c.labels[i], i + 1 == fields);
       }
-      out.empty();
+      out.blankLine();
     }
   }
 }

@@ -8,16 +8,16 @@ namespace vak {
 
 namespace {
 
-using U = VRVUnidadExterior;
+using Odu = VRVUnidadExterior;  // the outdoor unit; U is always the indoor unit
 
 // One AirConditioner:VariableRefrigerantFlow per outdoor unit, then an empty line. The heat
 // pump's curves are the fixed curve set, named here by their fixed names.
-constexpr VersionedLine<U> kHeatPump[] = {
+constexpr VersionedLine<Odu> kHeatPump[] = {
     {{"AirConditioner:VariableRefrigerantFlow,"}},
-    {{"     ", get<&U::name>, ",           !- Heat Pump Name"}},
-    {{"     ", get<&U::availabilityScheduleName>, ",           !- Availability Schedule Name"}},
-    {{"     ", get<&U::ratedCoolingCapacity>, ",           !- Rated Total Cooling Capacity {W}"}},
-    {{"     ", get<&U::ratedCoolingCOP>, ",           !- Rated Cooling COP {W/W}"}},
+    {{"     ", get<&Odu::name>, ",           !- Heat Pump Name"}},
+    {{"     ", get<&Odu::availabilityScheduleName>, ",           !- Availability Schedule Name"}},
+    {{"     ", get<&Odu::ratedCoolingCapacity>, ",           !- Rated Total Cooling Capacity {W}"}},
+    {{"     ", get<&Odu::ratedCoolingCOP>, ",           !- Rated Cooling COP {W/W}"}},
     {{"     -6,                      !- Minimum Outdoor Temperature in Cooling Mode {C}"}},
     {{"     43,                      !- Maximum Outdoor Temperature in Cooling Mode {C}"}},
     {{"     VRFCoolCapFT,            !- Cooling Capacity Ratio Modifier Function of Low "
@@ -36,10 +36,10 @@ constexpr VersionedLine<U> kHeatPump[] = {
       "Part-Load Ratio Curve Name"}},
     {{"     CoolingCombRatio,        !- Cooling Combination Ratio Correction Factor Curve Name"}},
     {{"     VRFCPLFFPLR,             !- Cooling Part-Load Fraction Correlation Curve Name"}},
-    {{"     ", get<&U::ratedHeatingCapacity>, ",           !- Rated Total Heating Capacity {W}"}},
+    {{"     ", get<&Odu::ratedHeatingCapacity>, ",           !- Rated Total Heating Capacity {W}"}},
     {{"     1,                       !- Rated Total Heating Capacity Sizing Ratio {W/W}"},
      In71::Omitted},
-    {{"     ", get<&U::ratedHeatingCOP>, ",           !- Rated Heating COP {W/W}"}},
+    {{"     ", get<&Odu::ratedHeatingCOP>, ",           !- Rated Heating COP {W/W}"}},
     {{"     -20,                     !- Minimum Outdoor Temperature in Heating Mode {C}"}},
     {{"     16,                      !- Maximum Outdoor Temperature in Heating Mode {C}"}},
     {{"     VRFHeatCapFT,            !- Heating Capacity Ratio Modifier Function of Low "
@@ -60,24 +60,24 @@ constexpr VersionedLine<U> kHeatPump[] = {
     {{"     HeatingCombRatio,        !- Heating Combination Ratio Correction Factor Curve Name"}},
     {{"     VRFCPLFFPLR,             !- Heating Part-Load Fraction Correlation Curve Name"}},
     {{"     0.15,                    !- Minimum Heat Pump Part-Load Ratio"}},
-    {{"     ", get<&U::masterThermostatZoneName>,
+    {{"     ", get<&Odu::masterThermostatZoneName>,
       ",           !- Zone Name for Master Thermostat Location"}},
-    {{"     ", get<&U::masterThermostatPriorityControlType>,
+    {{"     ", get<&Odu::masterThermostatPriorityControlType>,
       ",           !- Master Thermostat Priority Control Type"}},
-    {{"     ", get<&U::thermostatPriorityScheduleName>,
+    {{"     ", get<&Odu::thermostatPriorityScheduleName>,
       ",           !- Thermostat Priority Schedule Name"}},
-    {{"     ", get<&U::name>, "ListTerminal,           !- Zone Terminal Unit List Name"}},
+    {{"     ", get<&Odu::name>, "ListTerminal,           !- Zone Terminal Unit List Name"}},
     {{"     No,                      !- Heat Pump Waste Heat Recovery"}},
-    {{"     ", get<&U::equivalentPipingLength>,
+    {{"     ", get<&Odu::equivalentPipingLength>,
       ",           !- Equivalent Piping Length used for Piping Correction Factor in Cooling Mode "
       "{m}"}},
-    {{"     ", get<&U::verticalHeight>,
+    {{"     ", get<&Odu::verticalHeight>,
       ",           !- Vertical Height used for Piping Correction Factor {m}"}},
     {{"     CoolingLengthCorrectionFactor,  !- Piping Correction Factor for Length in Cooling Mode "
       "Curve Name"}},
     {{"     -0.000386,               !- Piping Correction Factor for Height in Cooling Mode "
       "Coefficient"}},
-    {{"     ", get<&U::equivalentPipingLength>,
+    {{"     ", get<&Odu::equivalentPipingLength>,
       ",           !- Equivalent Piping Length used for Piping Correction Factor in Heating Mode "
       "{m}"}},
     {{"     ,                        !- Piping Correction Factor for Length in Heating Mode Curve "
@@ -86,24 +86,26 @@ constexpr VersionedLine<U> kHeatPump[] = {
       "Coefficient"}},
     {{"     33,                      !- Crankcase Heater Power per Compressor {W}"}},
     {{"     2,                       !- Number of Compressors"}},
+    // Not a typing slip: the "8.0" line has one blank fewer before "!-" than the "7.1" line, and
+    // each layout's reference output has its own form.
     {{"     0.5,                    !- Ratio of Compressor Size to Total Compressor Capacity"},
      In71::Replaced,
      {"     0.5,                     !- Ratio of Compressor Size to Total Compressor Capacity"}},
     {{"     5,                       !- Maximum Outdoor Dry-bulb Temperature for Crankcase Heater "
       "{C}"}},
-    {{"     ", get<&U::defrostStrategy>, ",           !- Defrost Strategy"}},
+    {{"     ", get<&Odu::defrostStrategy>, ",           !- Defrost Strategy"}},
     {{"     OnDemand,                !- Defrost Control"}},
     {{"     VRFCoolEIRFT,            !- Defrost Energy Input Ratio Modifier Function of "
       "Temperature Curve Name"}},
     {{"     0.058333,                !- Defrost Time Period Fraction"}},
-    {{"     ", get<&U::resistiveDefrostHeaterCapacity>,
+    {{"     ", get<&Odu::resistiveDefrostHeaterCapacity>,
       ",           !- Resistive Defrost Heater Capacity {W}"}},
     {{"     5,                       !- Maximum Outdoor Dry-bulb Temperature for Defrost Operation "
       "{C}"}},
     {{"     AirCooled,               !- Condenser Type"}},
-    {{"     ", get<&U::name>, " MyVRFOANode,      !- Condenser Inlet Node Name"},
+    {{"     ", get<&Odu::name>, " MyVRFOANode,      !- Condenser Inlet Node Name"},
      In71::Replaced,
-     {"     ", get<&U::name>, " MyVRFOANode,      !- Condenser Node Name"}},
+     {"     ", get<&Odu::name>, " MyVRFOANode,      !- Condenser Node Name"}},
     {{"     ,                        !- Condenser Outlet Node Name"}, In71::Omitted},
     {{"     ,                        !- Water Condenser Volume Flow Rate {m3/s}"}, In71::Omitted},
     {{"     0.9,                     !- Evaporative Condenser Effectiveness {dimensionless}"}},
@@ -155,7 +157,7 @@ void writeOutdoorUnitBanner(IdfLines& out) {
 }
 
 void writeOutdoorUnit(IdfLines& out, const VRVUnidadExterior& unit, VrfVersion version) {
-  writeLines<U>(out, unit, kHeatPump, version);
+  writeLines<Odu>(out, unit, kHeatPump, version);
 }
 
 }  // namespace vak

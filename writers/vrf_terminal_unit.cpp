@@ -118,14 +118,14 @@ void writeTerminalUnitBanner(IdfLines& out) {
 }
 
 void writeTerminalUnit(IdfLines& out, const U& unit, VrfVersion version) {
-  out.empty();
+  out.blankLine();
   writeLines<U>(out, unit, kTerminalUnit, version);
-  out.empty();
+  out.blankLine();
   const FanMode& fan = fanMode(unit);
   out.lines(unit, fan.head);
   out.lines<U>(unit, kFanBody);
   out.lines(unit, fan.tail);
-  out.empty();
+  out.blankLine();
 }
 
 }  // namespace vak

@@ -1,6 +1,5 @@
 #include "driver/scan.h"
 
-#include <array>
 #include <cctype>
 #include <string_view>
 
@@ -19,11 +18,11 @@ void readInto(TemplateLists& lists, TemplateInput& in) {
   (lists.*List).emplace_back(in);
 }
 
-constexpr std::array<TemplateClass, 3> kTemplateClasses = {{
+constexpr TemplateClass kTemplateClasses[] = {
     {Termostato::kClassName, readInto<Termostato, &TemplateLists::thermostats>},
     {VRVUnidadInterior::kClassName, readInto<VRVUnidadInterior, &TemplateLists::indoorUnits>},
     {VRVUnidadExterior::kClassName, readInto<VRVUnidadExterior, &TemplateLists::outdoorUnits>},
-}};
+};
 
 const TemplateClass* templateClass(std::string_view name) {
   for (const TemplateClass& c : kTemplateClasses) {

@@ -31,6 +31,17 @@ void readFields(R& record, const std::array<std::string R::*, N>& fields, Templa
   }
 }
 
+// Each field of the record is filled from one input position, so no member may appear twice.
+template <class R, std::size_t N>
+constexpr bool distinct(const std::array<std::string R::*, N>& fields) {
+  for (std::size_t i = 0; i < N; ++i) {
+    for (std::size_t j = i + 1; j < N; ++j) {
+      if (fields[i] == fields[j]) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string ObjetosVAK::leerCampo(TemplateInput& in, bool& ultimoCampo) {
@@ -61,49 +72,56 @@ std::string ObjetosVAK::leerCampo(TemplateInput& in, bool& ultimoCampo) {
 }
 
 Termostato::Termostato(TemplateInput& in) {
-  static constexpr std::array<std::string Termostato::*, 5> kFields = {
-      &Termostato::name, &Termostato::heatingScheduleName, &Termostato::heatingSetpoint,
-      &Termostato::coolingScheduleName, &Termostato::coolingSetpoint};
+  using T = Termostato;
+  static constexpr auto kFields =
+      std::to_array<std::string T::*>({&T::name, &T::heatingScheduleName, &T::heatingSetpoint,
+                                       &T::coolingScheduleName, &T::coolingSetpoint});
+  static_assert(kFields.size() == 5 && distinct(kFields));
   readFields(*this, kFields, in);
 }
 
 VRVUnidadInterior::VRVUnidadInterior(TemplateInput& in) {
   using U = VRVUnidadInterior;
-  static constexpr std::array<std::string U::*, 16> kFields = {&U::name,
-                                                               &U::zoneName,
-                                                               &U::thermostatName,
-                                                               &U::availabilityScheduleName,
-                                                               &U::fanOperatingMode,
-                                                               &U::fanPlacement,
-                                                               &U::fanEfficiency,
-                                                               &U::fanPressureRise,
-                                                               &U::motorEfficiency,
-                                                               &U::motorInAirstreamFraction,
-                                                               &U::supplyAirFlowRate,
-                                                               &U::ratedCoolingCapacity,
-                                                               &U::ratedSensibleHeatRatio,
-                                                               &U::ratedHeatingCapacity,
-                                                               &U::outdoorAirFlowRate,
-                                                               &U::outdoorUnitName};
+  static constexpr auto kFields = std::to_array<std::string U::*>({
+      &U::name,
+      &U::zoneName,
+      &U::thermostatName,
+      &U::availabilityScheduleName,
+      &U::fanOperatingMode,
+      &U::fanPlacement,
+      &U::fanEfficiency,
+      &U::fanPressureRise,
+      &U::motorEfficiency,
+      &U::motorInAirstreamFraction,
+      &U::supplyAirFlowRate,
+      &U::ratedCoolingCapacity,
+      &U::ratedSensibleHeatRatio,
+      &U::ratedHeatingCapacity,
+      &U::outdoorAirFlowRate,
+      &U::outdoorUnitName,
+  });
+  static_assert(kFields.size() == 16 && distinct(kFields));
   readFields(*this, kFields, in);
 }
 
 VRVUnidadExterior::VRVUnidadExterior(TemplateInput& in) {
-  using U = VRVUnidadExterior;
-  static constexpr std::array<std::string U::*, 13> kFields = {
-      &U::name,
-      &U::availabilityScheduleName,
-      &U::ratedCoolingCapacity,
-      &U::ratedCoolingCOP,
-      &U::ratedHeatingCapacity,
-      &U::ratedHeatingCOP,
-      &U::masterThermostatZoneName,
-      &U::masterThermostatPriorityControlType,
-      &U::thermostatPriorityScheduleName,
-      &U::equivalentPipingLength,
-      &U::verticalHeight,
-      &U::defrostStrategy,
-      &U::resistiveDefrostHeaterCapacity};
+  using Odu = VRVUnidadExterior;
+  static constexpr auto kFields = std::to_array<std::string Odu::*>({
+      &Odu::name,
+      &Odu::availabilityScheduleName,
+      &Odu::ratedCoolingCapacity,
+      &Odu::ratedCoolingCOP,
+      &Odu::ratedHeatingCapacity,
+      &Odu::ratedHeatingCOP,
+      &Odu::masterThermostatZoneName,
+      &Odu::masterThermostatPriorityControlType,
+      &Odu::thermostatPriorityScheduleName,
+      &Odu::equivalentPipingLength,
+      &Odu::verticalHeight,
+      &Odu::defrostStrategy,
+      &Odu::resistiveDefrostHeaterCapacity,
+  });
+  static_assert(kFields.size() == 13 && distinct(kFields));
   readFields(*this, kFields, in);
 }
 

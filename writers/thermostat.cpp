@@ -9,7 +9,7 @@ namespace vak {
 
 namespace {
 
-constexpr std::array<std::string_view, 17> kFixedObjects = {
+constexpr auto kFixedObjects = std::to_array<std::string_view>({
     "",
     "!-   ===========  ALL OBJECTS IN CLASS: SCHEDULETYPELIMITS ===========",
     "",
@@ -27,13 +27,13 @@ constexpr std::array<std::string_view, 17> kFixedObjects = {
     "",
     "!-   ===========  ALL OBJECTS IN CLASS: SCHEDULE:COMPACT ===========",
     "",
-};
+});
 
-constexpr std::array<std::string_view, 3> kDualSetpointBanner = {
+constexpr auto kDualSetpointBanner = std::to_array<std::string_view>({
     "",
     "!-   ===========  ALL OBJECTS IN CLASS: THERMOSTATSETPOINT:DUALSETPOINT ===========",
     "",
-};
+});
 
 // The given schedule name, else the generated constant schedule.
 void appendReference(IdfLines& out, const Termostato& t, const std::string& scheduleName,

@@ -1,15 +1,19 @@
 // Runs the built program in fresh directories: the paths that only the real files show.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -66,6 +70,28 @@ class Process : public ::testing::Test {
                                 (root_ / "out").string() + "' 2>'" + (root_ / "err").string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(root_ / "out"), slurp(root_ / "err")};
+  }
+
+  // Starts the program in the work directory with standard output on `out` (closed when
+  // negative) and standard error into a file, with the signals as a shell leaves them.
+  pid_t start(int out) {
+    const std::string err = (root_ / "err").string();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) std::signal(sig, SIG_DFL);
+      const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (::chdir(dir_.c_str()) != 0 || ::dup2(errFd, 2) < 0) ::_exit(127);
+      if (out >= 0 ? ::dup2(out, 1) < 0 : ::close(1) != 0) ::_exit(127);
+      ::execl(binary_.c_str(), binary_.c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    return pid;
+  }
+
+  static int wait(pid_t pid) {
+    int raw = 0;
+    ::waitpid(pid, &raw, 0);
+    return raw;
   }
 
   std::size_t entries() const {
@@ -187,6 +213,85 @@ TEST_F(Process, FieldLineWithoutDelimiterPrintsErrorThenOk) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "error\nExpandVAKObjects....OK\n");
   EXPECT_NE(r.err.find("line 2"), std::string::npos) << r.err;
+}
+
+TEST_F(Process, ReplacedOutputKeepsItsMode) {
+  spit(dir_ / "in.idf", kInput);
+  for (fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read}) {
+    spit(dir_ / "expandedVAK.idf", "earlier");
+    fs::permissions(dir_ / "expandedVAK.idf", mode);
+    EXPECT_EQ(run().status, 0);
+    EXPECT_EQ(fs::status(dir_ / "expandedVAK.idf").permissions(), mode);
+    EXPECT_NE(slurp(dir_ / "expandedVAK.idf"), "earlier") << "a write-protected file is replaced";
+    fs::permissions(dir_ / "expandedVAK.idf", fs::perms::owner_all, fs::perm_options::add);
+  }
+}
+
+TEST_F(Process, LinksNamedLikeTheOutputAreReplacedNotWrittenThrough) {
+  spit(dir_ / "in.idf", kInput);
+  spit(dir_ / "model.idf", "symbolic");
+  fs::create_symlink("model.idf", dir_ / "expandedVAK.idf");
+  EXPECT_EQ(run().status, 0);
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / "expandedVAK.idf")));
+  EXPECT_EQ(slurp(dir_ / "model.idf"), "symbolic");
+
+  spit(dir_ / "copy.idf", "hard");
+  fs::remove(dir_ / "expandedVAK.idf");
+  fs::create_hard_link(dir_ / "copy.idf", dir_ / "expandedVAK.idf");
+  EXPECT_EQ(run().status, 0);
+  EXPECT_EQ(slurp(dir_ / "copy.idf"), "hard");
+  EXPECT_EQ(fs::hard_link_count(dir_ / "expandedVAK.idf"), 1u);
+}
+
+TEST_F(Process, ConsoleThatCannotTakeTheSuccessLineFailsTheRun) {
+  spit(dir_ / "in.idf", "a\n");
+  int broken[2];
+  ASSERT_EQ(::pipe(broken), 0);
+  ::close(broken[0]);  // nobody reads: the write meets a broken pipe
+  const int full = ::open("/dev/full", O_WRONLY);
+  struct Case {
+    const char* what;
+    int fd;
+  };
+  for (const Case c : {Case{"closed", -1}, Case{"broken pipe", broken[1]}, Case{"full", full}}) {
+    if (c.fd == full && full < 0) continue;
+    fs::remove(dir_ / "expandedVAK.idf");
+    const int raw = wait(start(c.fd));
+    ASSERT_TRUE(WIFEXITED(raw)) << c.what << ": killed by signal " << WTERMSIG(raw);
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << c.what;
+    const std::string err = slurp(root_ / "err");
+    EXPECT_EQ(err.rfind("expandVAKobjects: cannot write to standard output: ", 0), 0u) << err;
+    EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), "a\n\n") << "the output comes first";
+  }
+  ::close(broken[1]);
+  if (full >= 0) ::close(full);
+}
+
+TEST_F(Process, InterruptionRemovesTheTemporaryFileAndDiesOfTheSignal) {
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) {
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    spit(dir_ / "expandedVAK.idf", "earlier");
+    ASSERT_EQ(::mkfifo((dir_ / "in.idf").c_str(), 0644), 0);
+    const int out = ::open((root_ / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const pid_t pid = start(out);
+    ::close(out);
+    // The program has the input open once this returns, and is waiting for more of it.
+    const int feed = ::open((dir_ / "in.idf").c_str(), O_WRONLY);
+    ASSERT_GE(feed, 0);
+    const std::string part = "Zone,\n  Z1;\n";
+    ASSERT_EQ(::write(feed, part.data(), part.size()), static_cast<ssize_t>(part.size()));
+    for (int i = 0; i < 500 && entries() < 3; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(entries(), 3u) << "the temporary file";
+    ::kill(pid, sig);
+    const int raw = wait(pid);
+    ::close(feed);
+    EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == sig) << sig;
+    EXPECT_EQ(entries(), 2u) << "the temporary file is left after signal " << sig;
+    EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), "earlier");
+  }
 }
 
 }  // namespace

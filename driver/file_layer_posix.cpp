@@ -1,0 +1,214 @@
+// The file layer on POSIX systems: file descriptors, rename(2) for the commit.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+
+#include "driver/file_layer.h"
+
+namespace vak {
+namespace {
+
+std::error_code lastError() {
+  return {errno, std::generic_category()};
+}
+
+constexpr int kInterruptions[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The temporary file that an interruption removes. Set and cleared only while the
+// interruptions are blocked or when clearing can no longer leave a file behind.
+char pendingName[256];
+volatile std::sig_atomic_t pending = 0;
+
+// Async-signal-safe only: remove the file, then die of the same signal so that the caller
+// sees the interruption. The signal stays blocked until the handler returns.
+extern "C" void onInterruption(int sig) {
+  if (pending) ::unlink(pendingName);
+  ::signal(sig, SIG_DFL);
+  ::raise(sig);
+}
+
+class InterruptionsBlocked {
+ public:
+  InterruptionsBlocked() {
+    sigset_t set;
+    sigemptyset(&set);
+    for (int sig : kInterruptions) sigaddset(&set, sig);
+    sigprocmask(SIG_BLOCK, &set, &old_);
+  }
+  ~InterruptionsBlocked() { sigprocmask(SIG_SETMASK, &old_, nullptr); }
+  InterruptionsBlocked(const InterruptionsBlocked&) = delete;
+  InterruptionsBlocked& operator=(const InterruptionsBlocked&) = delete;
+
+ private:
+  sigset_t old_;
+};
+
+class PosixInput : public InputFile {
+ public:
+  explicit PosixInput(int fd) : fd_(fd) {}
+  ~PosixInput() override { ::close(fd_); }
+  PosixInput(const PosixInput&) = delete;
+  PosixInput& operator=(const PosixInput&) = delete;
+
+  std::size_t read(std::span<char> buffer, std::error_code& ec) override {
+    const std::size_t n = std::min(buffer.size(), kMaxTransfer);
+    for (;;) {
+      const ssize_t got = ::read(fd_, buffer.data(), n);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) {
+        ec = lastError();
+        return 0;
+      }
+    }
+  }
+
+ private:
+  int fd_;
+};
+
+class PosixOutput : public OutputFile {
+ public:
+  PosixOutput(int fd, std::string name, std::string target)
+      : fd_(fd), name_(std::move(name)), target_(std::move(target)) {}
+  ~PosixOutput() override { abort(); }
+  PosixOutput(const PosixOutput&) = delete;
+  PosixOutput& operator=(const PosixOutput&) = delete;
+
+  void write(std::span<const char> bytes, std::error_code& ec) override {
+    while (!bytes.empty()) {
+      const ssize_t put = ::write(fd_, bytes.data(), std::min(bytes.size(), kMaxTransfer));
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        ec = lastError();
+        return;
+      }
+      bytes = bytes.subspan(static_cast<std::size_t>(put));
+    }
+  }
+
+  void close(std::error_code& ec) override {
+    const int fd = fd_;
+    fd_ = -1;
+    if (fd >= 0 && ::close(fd) != 0) ec = lastError();
+  }
+
+  void commit(std::error_code& ec) override {
+    // As an editor saving a file would: the replaced output keeps its mode. stat follows a
+    // symbolic link, whose own mode says nothing.
+    struct stat st {};
+    if (::stat(target_.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ::chmod(name_.c_str(), st.st_mode & 0777) != 0) {
+      ec = lastError();
+      return;
+    }
+    if (::rename(name_.c_str(), target_.c_str()) != 0) {
+      ec = lastError();
+      return;
+    }
+    done_ = true;
+    pending = 0;  // a late signal would only unlink a name that is gone
+  }
+
+  void abort() noexcept override {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!done_) ::unlink(name_.c_str());
+    done_ = true;
+    pending = 0;
+  }
+
+ private:
+  int fd_;
+  std::string name_;
+  std::string target_;
+  bool done_ = false;
+};
+
+class PosixFileLayer : public FileLayer {
+ public:
+  PosixFileLayer() {
+    // A file size limit or a closed pipe then fails the write, which is reported, instead of
+    // killing the run, perhaps after the output was already replaced.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
+    for (int sig : kInterruptions) {
+      struct sigaction old {};
+      sigaction(sig, nullptr, &old);
+      if (old.sa_handler == SIG_IGN) continue;  // as under nohup: stay immune
+      struct sigaction action {};
+      action.sa_handler = onInterruption;
+      sigemptyset(&action.sa_mask);
+      sigaction(sig, &action, nullptr);
+    }
+    // A closed standard stream would otherwise be the number the next file gets, and a
+    // message meant for the console would land in it. Opened the wrong way round, a stand-in
+    // fails every use as a closed stream does.
+    for (int fd = 0; fd <= 2; ++fd) {
+      if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
+        ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
+    }
+  }
+
+  std::unique_ptr<InputFile> openInput(const std::string& name, std::error_code& ec) override {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      ec = lastError();
+      return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+      ec = S_ISDIR(st.st_mode) ? std::make_error_code(std::errc::is_a_directory) : lastError();
+      ::close(fd);
+      return nullptr;
+    }
+    return std::make_unique<PosixInput>(fd);
+  }
+
+  std::unique_ptr<OutputFile> createOutput(const std::string& target,
+                                           std::error_code& ec) override {
+    const InterruptionsBlocked blocked;  // so that no interruption comes before it is known
+    for (int attempt = 0;; ++attempt) {
+      std::string name =
+          "." + target + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
+      // Readable like any file the user creates.
+      const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd >= 0) {
+        if (name.size() < sizeof pendingName) {
+          std::memcpy(pendingName, name.c_str(), name.size() + 1);
+          pending = 1;
+        }
+        return std::make_unique<PosixOutput>(fd, std::move(name), target);
+      }
+      if (errno != EEXIST || attempt == 100) {
+        ec = lastError();
+        return nullptr;
+      }
+    }
+  }
+
+  std::string describe(const std::string& name) override {
+    std::error_code ec;
+    const std::filesystem::path dir = std::filesystem::current_path(ec);
+    return ec ? name : (dir / name).string();
+  }
+
+  std::error_code consoleError() override {
+    return errno != 0 ? lastError() : std::make_error_code(std::errc::io_error);
+  }
+};
+
+}  // namespace
+
+FileLayer& systemFileLayer() {
+  static PosixFileLayer layer;
+  return layer;
+}
+
+}  // namespace vak

@@ -1,0 +1,193 @@
+// The run through a file layer in memory: the failures that real files rarely show.
+
+#include "driver/run.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fake_file_layer.h"
+#include "test_support.h"
+
+namespace vak {
+namespace {
+
+using test::FakeFileLayer;
+
+struct Result {
+  int status;
+  std::string console;
+  std::string diagnostics;
+};
+
+Result runIn(FakeFileLayer& fs) {
+  std::ostringstream console, diagnostics;
+  const int status = run(fs, console, diagnostics);
+  return {status, console.str(), diagnostics.str()};
+}
+
+std::string message(std::errc e) {
+  return std::make_error_code(e).message();
+}
+
+// A model with every template class, so that all writers run.
+std::string model() {
+  test::Indoor indoor;
+  return test::lines("Version,", "  8.0;", "Zone,", "  Z1;") + test::thermostatText("T1") +
+         indoor.text() + test::outdoorText("OU");
+}
+
+// An ordinary file of about `bytes` with CR LF line ends, a lone CR, NUL and Ctrl-Z bytes in
+// its lines, and no final line break.
+std::string bigInput(std::size_t bytes) {
+  std::string text;
+  for (int i = 0; text.size() < bytes; ++i)
+    text += "Zone,\r\n  Z" + std::to_string(i) + std::string(1, '\0') + "\x1a;  ! a\rb\r\n";
+  return text + "! end";
+}
+
+class Failing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs.files["in.idf"] = bigInput(1 << 20);
+    fs.files["expandedVAK.idf"] = "earlier";
+  }
+  // Every failure keeps the earlier output, leaves no temporary file, prints no success line
+  // and gives one message naming the file.
+  void expectFailure(const Result& r, const std::string& expected) {
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.console, "");
+    EXPECT_EQ(r.diagnostics, "expandVAKobjects: " + expected + "\n");
+    EXPECT_EQ(fs.files["expandedVAK.idf"], "earlier");
+    EXPECT_EQ(fs.files.size(), 2u) << "a temporary file is left";
+    EXPECT_EQ(fs.commits, 0);
+  }
+  FakeFileLayer fs;
+};
+
+TEST(Run, ReplacesTheOutputAndOnlyThenSaysOk) {
+  FakeFileLayer fs;
+  fs.files["in.idf"] = model();
+  fs.files["expandedVAK.idf"] = std::string(100000, 'x');
+
+  // The success line checks that the output was in place before it was printed.
+  struct Console : std::stringbuf {
+    FakeFileLayer* fs;
+    std::string outputWhenPrinted;
+    int sync() override {
+      outputWhenPrinted = fs->files["expandedVAK.idf"];
+      return 0;
+    }
+  } buf;
+  buf.fs = &fs;
+  std::ostream console(&buf);
+  std::ostringstream diagnostics;
+  EXPECT_EQ(run(fs, console, diagnostics), 0);
+  EXPECT_EQ(buf.str(), "ExpandVAKObjects....OK\n");
+  EXPECT_EQ(diagnostics.str(), "");
+  EXPECT_EQ(fs.files["expandedVAK.idf"], test::expand(model()).output);
+  EXPECT_EQ(buf.outputWhenPrinted, fs.files["expandedVAK.idf"]);
+  EXPECT_EQ(fs.files.size(), 2u);
+}
+
+TEST(Run, ShortReadsLoseNothing) {
+  // A pipe or a network file hands over what it has; only a read of nothing ends the input.
+  const std::string input = model() + bigInput(200000);
+  const std::string expected = test::expand(input).output;
+  for (std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{65537}}) {
+    FakeFileLayer fs;
+    fs.files["in.idf"] = input;
+    fs.readChunk = chunk;
+    const Result r = runIn(fs);
+    EXPECT_EQ(r.status, 0) << chunk;
+    EXPECT_TRUE(fs.files["expandedVAK.idf"] == expected) << "chunk " << chunk;
+  }
+}
+
+TEST(Run, BytesPassThroughUnchanged) {
+  FakeFileLayer fs;
+  fs.files["in.idf"] = bigInput(1000);
+  EXPECT_EQ(runIn(fs).status, 0);
+  EXPECT_EQ(fs.files["expandedVAK.idf"], fs.files["in.idf"] + "\r\n");
+}
+
+TEST_F(Failing, MissingInputCreatesNothing) {
+  fs.files.erase("in.idf");
+  const Result r = runIn(fs);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.diagnostics, "expandVAKobjects: cannot open input file '/study/run 7/in.idf': " +
+                               message(std::errc::no_such_file_or_directory) + "\n");
+  EXPECT_EQ(fs.files.size(), 1u);
+}
+
+TEST_F(Failing, InputThatIsAFolder) {
+  fs.files.erase("in.idf");
+  fs.folders["in.idf"] = true;
+  const Result r = runIn(fs);
+  EXPECT_EQ(r.diagnostics, "expandVAKobjects: cannot read input file '/study/run 7/in.idf': " +
+                               message(std::errc::is_a_directory) + "\n");
+  EXPECT_EQ(fs.files.size(), 1u);
+}
+
+TEST_F(Failing, TemporaryFileCannotBeCreated) {
+  fs.createError = std::make_error_code(std::errc::permission_denied);
+  expectFailure(runIn(fs), "cannot create output file '/study/run 7/expandedVAK.idf': " +
+                               message(std::errc::permission_denied));
+}
+
+TEST_F(Failing, ReadErrorHalfWay) {
+  fs.readFailsAt = fs.files["in.idf"].size() / 2;
+  expectFailure(runIn(fs),
+                "cannot read input file '/study/run 7/in.idf': " + message(std::errc::io_error));
+}
+
+TEST_F(Failing, FullDiskStopsTheRunAtTheFirstFailedWrite) {
+  fs.diskSpace = 1000;
+  expectFailure(runIn(fs), "cannot write output file '/study/run 7/expandedVAK.idf': " +
+                               message(std::errc::no_space_on_device));
+  EXPECT_EQ(fs.writesAfterFailure, 0u);
+  // Not read to the end for nothing: the failure is met when the first block is written.
+  EXPECT_LT(fs.bytesRead, fs.files["in.idf"].size() / 4);
+}
+
+TEST_F(Failing, FullDiskAtTheLastBlock) {
+  // The final flush is a write like any other.
+  fs.files["in.idf"] = model();
+  fs.diskSpace = test::expand(model()).output.size() - 1;
+  expectFailure(runIn(fs), "cannot write output file '/study/run 7/expandedVAK.idf': " +
+                               message(std::errc::no_space_on_device));
+}
+
+TEST_F(Failing, CloseError) {
+  // Network file systems report a failed write only when the file is closed.
+  fs.closeError = std::make_error_code(std::errc::io_error);
+  expectFailure(runIn(fs), "cannot write output file '/study/run 7/expandedVAK.idf': " +
+                               message(std::errc::io_error));
+}
+
+TEST_F(Failing, CommitError) {
+  fs.commitError = std::make_error_code(std::errc::permission_denied);
+  expectFailure(runIn(fs), "cannot replace output file '/study/run 7/expandedVAK.idf': " +
+                               message(std::errc::permission_denied));
+}
+
+TEST_F(Failing, OutOfMemory) {
+  fs.memoryRunsOutAt = 70000;
+  expectFailure(runIn(fs), "input too large: " + message(std::errc::not_enough_memory));
+}
+
+TEST(Run, ConsoleThatCannotBeWrittenFailsTheRunAfterTheCommit) {
+  FakeFileLayer fs;
+  fs.files["in.idf"] = "a\n";
+  std::ostringstream console, diagnostics;
+  console.setstate(std::ios::badbit);  // as a closed or full standard output
+  EXPECT_EQ(run(fs, console, diagnostics), 1);
+  EXPECT_EQ(diagnostics.str(), "expandVAKobjects: cannot write to standard output: " +
+                                   message(std::errc::broken_pipe) + "\n");
+  EXPECT_EQ(fs.files["expandedVAK.idf"], "a\n\n");
+}
+
+}  // namespace
+}  // namespace vak

@@ -18,13 +18,13 @@ bool LineSource::fill() {
 }
 
 bool LineSource::next(std::string_view& line) {
-  ++lineNumber_;
   long_.clear();
   bool spans = false;  // the line's text is in long_, not in buf_
   for (;;) {
     if (begin_ == end_ && !fill()) {
       ended_ = true;
       line = spans ? std::string_view(long_) : std::string_view();
+      if (spans) ++lineNumber_;  // a last line without terminator; no line, no number
       return spans;
     }
     const char* start = buf_.data() + begin_;
@@ -38,6 +38,7 @@ bool LineSource::next(std::string_view& line) {
     }
     const std::size_t len = static_cast<std::size_t>(nl - start);
     begin_ += len + 1;
+    ++lineNumber_;
     if (spans) {
       long_.append(start, len);
       line = long_;

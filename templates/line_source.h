@@ -26,7 +26,8 @@ class LineSource {
   // The first line read ended with "\r\n".
   bool firstLineCrlf() const { return firstCrlf_; }
 
-  // Number of the line returned last, counting from 1.
+  // Number of the line returned last, counting from 1; 0 before the first. A call that finds
+  // no line leaves it as it was, so that it always names a line of the input.
   std::size_t lineNumber() const { return lineNumber_; }
 
  private:

@@ -75,6 +75,27 @@ TEST(LineSource, CountsLines) {
   source.next(line);
   EXPECT_EQ(source.lineNumber(), 2u);
   EXPECT_EQ(line, "b");
+  EXPECT_TRUE(source.next(line));
+  EXPECT_EQ(source.lineNumber(), 3u);
+}
+
+// A read that finds no line does not count one: every number names a line of the input.
+TEST(LineSource, AReadPastTheEndCountsNoLine) {
+  for (const char* text : {"a\nb\n", "a\nb"}) {
+    std::istringstream in(text);
+    LineSource source(in, 3);
+    std::string_view line;
+    while (source.next(line)) {
+    }
+    EXPECT_EQ(source.lineNumber(), 2u) << text;
+    EXPECT_FALSE(source.next(line));
+    EXPECT_EQ(source.lineNumber(), 2u) << text;
+  }
+  std::istringstream empty("");
+  LineSource source(empty);
+  std::string_view line;
+  EXPECT_FALSE(source.next(line));
+  EXPECT_EQ(source.lineNumber(), 0u);
 }
 
 // A stream buffer that takes `room` characters and refuses the rest.

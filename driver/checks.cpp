@@ -1,181 +1,192 @@
 #include "driver/checks.h"
 
-#include <cctype>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
+#include "driver/check_lines.h"
+#include "driver/check_report.h"
 #include "templates/diagnostics.h"
 
 namespace vak {
 
 namespace {
 
-using U = VRVUnidadInterior;
-using O = VRVUnidadExterior;
+using Indoor = VRVUnidadInterior;
+using Outdoor = VRVUnidadExterior;
 
-constexpr std::size_t kShownPerProblem = 3;
-
-// One kind of problem: the first few occurrences in full, then how many more there were.
-class Problem {
- public:
-  Problem(std::ostream& diagnostics, std::string_view more)
-      : diagnostics_(diagnostics), more_(more) {}
-  Problem(const Problem&) = delete;
-  Problem& operator=(const Problem&) = delete;
-  ~Problem() {
-    if (count_ > kShownPerProblem) {
-      warning(diagnostics_) << count_ - kShownPerProblem << " more " << more_ << '\n';
-    }
-  }
-
-  void operator()(const std::string& message) {
-    if (++count_ <= kShownPerProblem) warning(diagnostics_) << message << '\n';
-  }
-
- private:
-  std::ostream& diagnostics_;
-  std::string_view more_;
-  std::size_t count_ = 0;
-};
-
-// A unit by its name, or by its place in its list when the name is empty.
-std::string label(const std::string& name, std::size_t index) {
-  if (!name.empty()) return quoted(name);
-  std::string position(1, '#');
-  position += std::to_string(index + 1);
-  return position;
-}
-
-std::string indoorUnit(const U& u, std::size_t index) {
-  return "indoor unit " + label(u.name, index);
-}
-std::string outdoorUnit(const O& o, std::size_t index) {
-  return "outdoor unit " + label(o.name, index);
-}
-
-std::string units(std::size_t count, std::string_view what) {
-  std::string text = std::to_string(count);
-  text.append(" ").append(what);
-  if (count != 1) text += 's';
-  return text;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
+constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 
 void checkVersion(const ScanResult& scanned, std::ostream& d) {
-  const std::size_t count = scanned.templates.outdoorUnits.size();
-  if (scanned.version.empty()) {
-    warning(d) << units(count, "outdoor unit")
-               << " but no Version value was read; no VRF object is written\n";
+  const std::string units = counted(scanned.templates.outdoorUnits.size(), "outdoor unit");
+  // A Version object in a form that is not read explains a missing value by itself.
+  if (!scanned.versionObjectsNotTaken.empty()) {
+    Problem notTaken(d, "Version objects not read as the version");
+    for (std::size_t line : scanned.versionObjectsNotTaken) {
+      notTaken(line, cat("this Version object is not read as the version, so no VRF object is "
+                         "written for the ",
+                         units,
+                         "; write \"Version,\" at the start of its own line and the value on the "
+                         "next line, such as \"  8.0;\""));
+    }
+  } else if (scanned.version.empty()) {
+    warning(d) << units
+               << " but no Version value was read; no VRF object is written and the zones get "
+                  "no HVAC; add \"Version,\" at the start of a line and the value on the next "
+                  "line, such as \"  8.0;\"\n";
   } else {
-    warning(d) << units(count, "outdoor unit") << " but the Version value is "
-               << quoted(scanned.version) << ", not \"7.1\" or \"8.0\"; no VRF object is written\n";
+    warning(d) << units << " but the Version value is " << quoted(scanned.version)
+               << ", not \"7.1\" or \"8.0\"; no VRF object is written and the zones get no HVAC; "
+                  "declare 7.1 or 8.0 and write the file's objects for that version\n";
   }
-  Problem notTaken(d, "Version objects not read as the version");
-  for (std::size_t line : scanned.versionObjectsNotTaken) {
-    notTaken("line " + std::to_string(line) +
-             ": this Version object is not read as the version; write \"Version,\" at the start of "
-             "its own "
-             "line and the value on the next line, such as \"  8.0;\"");
+}
+
+// The outdoor unit that EnergyPlus would take for this name, to tell a near miss from a
+// missing unit.
+const Outdoor* outdoorNamedAlike(const std::deque<Outdoor>& outdoor, std::string_view name) {
+  const std::string key = nameKey(name);
+  for (const Outdoor& o : outdoor) {
+    if (nameKey(o.name) == key) return &o;
   }
+  return nullptr;
+}
+
+void checkMembership(const Indoor& u, const std::deque<Outdoor>& outdoor, Problem& dangling) {
+  if (!given(u, &Indoor::outdoorUnitName) && u.outdoorUnitName.empty()) return;
+  const Outdoor* alike =
+      u.outdoorUnitName.empty() ? nullptr : outdoorNamedAlike(outdoor, u.outdoorUnitName);
+  const std::string what =
+      alike != nullptr
+          ? cat(" differs from the outdoor unit ", quoted(alike->name), " (line ",
+                alike->lines.classLine,
+                ") only in letter case or in blanks at its ends, and the program matches these "
+                "names exactly")
+          : (u.outdoorUnitName.empty() ? std::string(" is empty")
+                                       : std::string(" names no outdoor unit"));
+  dangling(lineOf(u, &Indoor::outdoorUnitName),
+           cat(subject(u), ": outdoorUnitName ", quoted(u.outdoorUnitName), what,
+               "; the unit's terminal unit, fan, coils and zone control are not written, and ",
+               kStops, " because the zone's equipment list names the missing terminal unit; write ",
+               alike != nullptr ? quoted(alike->name) : "the name of its outdoor unit"));
 }
 
 void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, VrfVersion version,
                       std::ostream& d) {
-  const auto& indoor = scanned.templates.indoorUnits;
   const auto& thermostats = scanned.templates.thermostats;
-  std::unordered_set<std::string_view> thermostatNames;
-  for (const Termostato& t : thermostats) thermostatNames.insert(t.name);
+  // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
+  std::unordered_map<std::string, const Termostato*> thermostatByKey;
+  for (const Termostato& t : thermostats) thermostatByKey.emplace(nameKey(t.name), &t);
 
   Problem emptyName(d, "indoor units with an empty name");
   Problem emptyZone(d, "indoor units with an empty zoneName");
-  Problem emptyOutdoor(d, "indoor units with an empty outdoorUnitName");
   Problem dangling(d, "indoor units naming an outdoor unit that does not exist");
   Problem noThermostat(d, "indoor units naming a thermostat that does not exist");
   Problem placement(d, "indoor units whose fanPlacement is not DrawThrough");
   Problem availability(d, "indoor units with an empty availabilityScheduleName");
-  for (std::size_t i = 0; i < indoor.size(); ++i) {
-    const U& u = indoor[i];
-    if (u.name.empty()) emptyName(indoorUnit(u, i) + " has an empty name");
-    if (u.zoneName.empty()) emptyZone(indoorUnit(u, i) + " has an empty zoneName");
-    if (u.outdoorUnitName.empty()) emptyOutdoor(indoorUnit(u, i) + " has an empty outdoorUnitName");
+  for (const Indoor& u : scanned.templates.indoorUnits) {
+    if (u.name.empty() && given(u, &Indoor::name)) {
+      emptyName(lineOf(u, &Indoor::name),
+                cat(subject(u),
+                    ": name is empty; its terminal unit, fan, mixer and coils are written without "
+                    "a name and ",
+                    kStops, "; give the unit a name"));
+    }
+    if (u.zoneName.empty() && given(u, &Indoor::zoneName)) {
+      emptyZone(lineOf(u, &Indoor::zoneName),
+                cat(subject(u),
+                    ": zoneName is empty; its zone objects are written for a zone without a name "
+                    "and ",
+                    kStops, "; write the name of the Zone that the unit serves"));
+    }
     if (!members.hasOutdoorUnit(u.outdoorUnitName)) {
-      if (!u.outdoorUnitName.empty()) {
-        dangling(indoorUnit(u, i) + " names outdoor unit " + quoted(u.outdoorUnitName) +
-                 ", which does not exist; its equipment list names a terminal unit that is never "
-                 "written");
-      }
+      checkMembership(u, scanned.templates.outdoorUnits, dangling);
       continue;  // nothing more of it is written
     }
-    if (!thermostats.empty() && thermostatNames.count(u.thermostatName) == 0) {
-      noThermostat(indoorUnit(u, i) + " names thermostat " + quoted(u.thermostatName) +
-                   ", which does not exist; its zone control names " +
-                   quoted(u.thermostatName + " DualSetPoint") + ", which is never written");
+    if (!thermostats.empty() && thermostatByKey.count(nameKey(u.thermostatName)) == 0 &&
+        given(u, &Indoor::thermostatName)) {
+      noThermostat(lineOf(u, &Indoor::thermostatName),
+                   cat(subject(u), ": thermostatName ", quoted(u.thermostatName),
+                       " names no thermostat; its zone control names ",
+                       quoted(u.thermostatName + " DualSetPoint"), ", which is never written, and ",
+                       kStops, "; write the name of a ", Termostato::kClassName));
     }
-    if (!equalsIgnoringCase(u.fanPlacement, "DrawThrough")) {
-      placement(indoorUnit(u, i) + " has fanPlacement " + quoted(u.fanPlacement) +
-                "; the generated air path puts the fan after the heating coil, a draw-through "
-                "arrangement, so "
-                "write DrawThrough");
+    if (!equalsIgnoringCase(trimmed(u.fanPlacement), "DrawThrough") &&
+        given(u, &Indoor::fanPlacement)) {
+      placement(lineOf(u, &Indoor::fanPlacement),
+                cat(subject(u), ": fanPlacement ", quoted(u.fanPlacement),
+                    " is not DrawThrough; the generated air path puts the fan after the heating "
+                    "coil, a draw-through arrangement, and EnergyPlus stops when the fan "
+                    "placement does not fit the nodes; write DrawThrough"));
     }
-    if (version == VrfVersion::V7_1 && u.availabilityScheduleName.empty()) {
-      availability(indoorUnit(u, i) +
-                   " has an empty availabilityScheduleName, which the \"7.1\" coils require");
+    if (version == VrfVersion::V7_1 && u.availabilityScheduleName.empty() &&
+        given(u, &Indoor::availabilityScheduleName)) {
+      availability(
+          lineOf(u, &Indoor::availabilityScheduleName),
+          cat(subject(u), ": availabilityScheduleName is empty, which the \"7.1\" coils require; ",
+              kStops, "; write the name of a schedule"));
     }
   }
   if (thermostats.empty()) {
-    warning(d)
-        << "VRF objects are written but there is no thermostat template, so \"CualquierValor\", "
-           "\"Siempre 4\" and the zone controls' DualSetPoint objects are never defined\n";
+    warning(d) << "VRF objects are written but there is no thermostat template, so "
+                  "\"CualquierValor\", \"Siempre 4\" and the zone controls' DualSetPoint objects "
+                  "are never defined and "
+               << kStops << "; add a " << Termostato::kClassName << '\n';
   }
 }
 
-void checkZones(const std::deque<U>& indoor, std::ostream& d) {
-  std::unordered_map<std::string_view, std::vector<std::size_t>> byZone;
-  std::vector<std::string_view> zones;  // in order of first appearance
-  for (std::size_t i = 0; i < indoor.size(); ++i) {
-    auto& units = byZone[indoor[i].zoneName];
-    if (units.empty()) zones.push_back(indoor[i].zoneName);
-    units.push_back(i);
+void checkZones(const std::deque<Indoor>& indoor, std::ostream& d) {
+  // EnergyPlus tells zones apart without regard to letter case.
+  std::unordered_map<std::string, std::vector<const Indoor*>> byZone;
+  std::vector<std::string> zones;  // in order of first appearance
+  for (const Indoor& u : indoor) {
+    if (u.zoneName.empty()) continue;  // reported on its own
+    auto& units = byZone[nameKey(u.zoneName)];
+    if (units.empty()) zones.push_back(nameKey(u.zoneName));
+    units.push_back(&u);
   }
   Problem shared(d, "zones served by more than one indoor unit");
-  for (std::string_view zone : zones) {
-    const std::vector<std::size_t>& units = byZone[zone];
+  for (const std::string& zone : zones) {
+    const std::vector<const Indoor*>& units = byZone[zone];
     if (units.size() < 2) continue;
-    std::string message = "zone " + quoted(zone) + " is served by " + std::to_string(units.size()) +
-                          " indoor units (";
+    std::string list;
     for (std::size_t k = 0; k < units.size() && k < kShownPerProblem; ++k) {
-      message += (k ? ", " : "") + label(indoor[units[k]].name, units[k]);
+      list += k ? ", " : "";
+      list +=
+          units[k]->name.empty() ? cat("line ", units[k]->lines.classLine) : quoted(units[k]->name);
     }
-    message += units.size() > kShownPerProblem ? ", ...)" : ")";
-    shared(
-        message +
-        "; its node lists, equipment connections, equipment list and zone control are written once "
-        "per unit under one name");
+    shared(lineOf(*units[1], &Indoor::zoneName),
+           cat("zone ", quoted(units[0]->zoneName), " is served by ", units.size(),
+               " indoor units (", list, units.size() > kShownPerProblem ? ", ...)" : ")",
+               "; its node lists, equipment connections, equipment list and zone control are "
+               "written once per unit under one name, and ",
+               kStops, " on the duplicate names; serve each zone by one indoor unit"));
   }
 }
 
-void checkOutdoorUnits(const std::deque<O>& outdoor, const VrfMembership& members,
+void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& members,
                        std::ostream& d) {
   Problem emptyName(d, "outdoor units with an empty name");
   Problem unused(d, "outdoor units that serve no indoor unit");
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
-    if (outdoor[i].name.empty()) emptyName(outdoorUnit(outdoor[i], i) + " has an empty name");
-    if (members.membersOf(i).empty()) {
-      unused(outdoorUnit(outdoor[i], i) +
-             " serves no indoor unit; its terminal unit list is written empty");
+    const Outdoor& o = outdoor[i];
+    const std::size_t served = members.membersOf(i).size();
+    if (o.name.empty() && given(o, &Outdoor::name)) {
+      emptyName(
+          lineOf(o, &Outdoor::name),
+          cat(subject(o),
+              ": name is empty; its heat pump, terminal unit list and condenser node are "
+              "written without a name and ",
+              kStops, "; give it a name and write that name into the outdoorUnitName of ",
+              served == 0 ? std::string("its indoor units")
+                          : cat("the ", counted(served, "indoor unit"), " that leave it empty")));
+    } else if (served == 0) {
+      unused(o.lines.classLine,
+             cat(subject(o),
+                 ": no indoor unit names it in its outdoorUnitName; its terminal unit list is "
+                 "written empty and ",
+                 kStops,
+                 "; name it in the outdoorUnitName of the indoor units it serves, or remove it"));
     }
   }
 }
@@ -185,10 +196,13 @@ void checkOutdoorUnits(const std::deque<O>& outdoor, const VrfMembership& member
 void checkTemplates(const ScanResult& scanned, const VrfMembership& members,
                     std::optional<VrfVersion> vrf, std::ostream& diagnostics) {
   const TemplateLists& t = scanned.templates;
+  checkObjectLines(t, diagnostics);
   if (!t.outdoorUnits.empty() && !vrf) checkVersion(scanned, diagnostics);
   if (!t.indoorUnits.empty() && t.outdoorUnits.empty()) {
-    warning(diagnostics) << units(t.indoorUnits.size(), "indoor unit")
-                         << " but no outdoor unit; nothing is generated for them\n";
+    warning(diagnostics) << counted(t.indoorUnits.size(), "indoor unit")
+                         << " but no outdoor unit; nothing is generated for them, so their zones "
+                            "get no HVAC; add a "
+                         << Outdoor::kClassName << " and name it in their outdoorUnitName\n";
   }
   if (!vrf) return;
   checkOutdoorUnits(t.outdoorUnits, members, diagnostics);

@@ -18,7 +18,7 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
              std::ostream& diagnostics) {
   LineSource source(in);
   LineSink sink(out);
-  const ScanResult scanned = scan(source, sink, console, diagnostics);
+  const ScanResult scanned = scan(source, sink, console);
   const TemplateLists& t = scanned.templates;
   const std::optional<VrfVersion> vrf =
       t.outdoorUnits.empty() ? std::nullopt : vrfVersionFor(scanned.version);

@@ -54,9 +54,9 @@ std::string versionValue(std::string_view code) {
 
 }  // namespace
 
-ScanResult scan(LineSource& in, LineSink& out, std::ostream& console, std::ostream& diagnostics) {
+ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   ScanResult result;
-  TemplateInput templateInput{in, console, diagnostics};
+  TemplateInput templateInput{in, console};
   std::string className;
   bool inside = false;  // an ordinary object is open
   std::string_view line;

@@ -22,6 +22,6 @@ struct ScanResult {
 
 // Reads the input once, line by line: copies every line to the output except the lines of
 // template objects, which become records, and takes the Version object's value.
-ScanResult scan(LineSource& in, LineSink& out, std::ostream& console, std::ostream& diagnostics);
+ScanResult scan(LineSource& in, LineSink& out, std::ostream& console);
 
 }  // namespace vak

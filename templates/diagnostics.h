@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -8,15 +9,46 @@ namespace vak {
 
 inline constexpr std::string_view kProgramName = "expandVAKobjects";
 
-// Starts a one-line warning for the user; the caller ends it with "\n".
+// The file that line numbers in warnings refer to.
+inline constexpr std::string_view kInputName = "in.idf";
+
+// Starts a one-line warning tied to no line of the input; the caller ends it with "\n".
 inline std::ostream& warning(std::ostream& diagnostics) {
   return diagnostics << kProgramName << ": warning: ";
 }
 
+// Starts a one-line warning about a line of the input, in the form editors jump to.
+inline std::ostream& warningAt(std::ostream& diagnostics, std::size_t line) {
+  return diagnostics << kInputName << ':' << line << ": warning: ";
+}
+
+// Starts a one-line remark that is not a fault.
+inline std::ostream& note(std::ostream& diagnostics) {
+  return diagnostics << kProgramName << ": note: ";
+}
+
 // Text in double quotes, cut after `limit` characters, so that blanks at either end show.
+// Control characters are escaped, so that a tab or a carriage return is seen, not obeyed.
 inline std::string quoted(std::string_view text, std::size_t limit = 80) {
+  static constexpr char kHex[] = "0123456789abcdef";
   std::string q = "\"";
-  q += text.substr(0, limit);
+  for (const char c : text.substr(0, limit)) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '\t') {
+      q += "\\t";
+    } else if (c == '\r') {
+      q += "\\r";
+    } else if (c == '"' || c == '\\') {
+      q += '\\';
+      q += c;
+    } else if (u < 0x20 || u == 0x7f) {
+      q += "\\x";
+      q += kHex[u >> 4];
+      q += kHex[u & 0xf];
+    } else {
+      q += c;
+    }
+  }
   q += text.size() > limit ? "\"..." : "\"";
   return q;
 }

@@ -1,128 +1,88 @@
 #include "templates/records.h"
 
-#include <array>
-#include <cstddef>
-
-#include "templates/diagnostics.h"
+#include <algorithm>
 
 namespace vak {
 
 namespace {
 
+constexpr std::size_t kKeptText = 80;
+
 // Fills the fields in input order, one line per position. Lines beyond the last field are
-// read and dropped up to the one that ends the object.
-template <class R, std::size_t N>
-void readFields(R& record, const std::array<std::string R::*, N>& fields, TemplateInput& in) {
-  const std::size_t firstLine = in.lines.lineNumber() + 1;
-  std::size_t position = 0;
-  bool last = false;
-  in.cutOff = false;
-  while (!last) {
-    std::string value = ObjetosVAK::leerCampo(in, last);
-    if (in.cutOff) break;
-    if (position < N) record.*fields[position] = std::move(value);
-    ++position;
-  }
-  if (in.cutOff) {
-    warning(in.diagnostics) << "line " << in.lines.lineNumber() << ": input ends inside the "
-                            << R::kClassName << " object whose fields start at line " << firstLine
-                            << " (" << position << " of " << N
-                            << " fields read); the rest are left empty\n";
+// read and dropped up to the one that ends the object. The class line was the last line read.
+template <class R>
+void readFields(R& record, TemplateInput& in) {
+  ObjectLines& lines = record.lines;
+  lines.classLine = in.lines.lineNumber();
+  for (std::size_t position = 0;; ++position) {
+    FieldLine field = ObjetosVAK::leerCampo(in);
+    if (field.end == FieldEnd::EndOfInput) {
+      lines.cutOff = true;
+      return;
+    }
+    lines.fieldLines = position + 1;
+    if (field.end == FieldEnd::NoDelimiter) {
+      lines.undelimited.push_back({position, std::string(field.line.substr(0, kKeptText))});
+    }
+    if (position < R::kFields.size()) {
+      record.*R::kFields[position].member = std::move(field.value);
+    } else if (position == R::kFields.size()) {
+      lines.firstExtra = field.line.substr(0, kKeptText);
+    }
+    if (field.end == FieldEnd::Last) return;
   }
 }
 
 // Each field of the record is filled from one input position, so no member may appear twice.
-template <class R, std::size_t N>
-constexpr bool distinct(const std::array<std::string R::*, N>& fields) {
-  for (std::size_t i = 0; i < N; ++i) {
-    for (std::size_t j = i + 1; j < N; ++j) {
-      if (fields[i] == fields[j]) return false;
+template <class R>
+constexpr bool distinct() {
+  for (std::size_t i = 0; i < R::kFields.size(); ++i) {
+    for (std::size_t j = i + 1; j < R::kFields.size(); ++j) {
+      if (R::kFields[i].member == R::kFields[j].member) return false;
     }
   }
   return true;
 }
 
+static_assert(distinct<Termostato>() && distinct<VRVUnidadInterior>() &&
+              distinct<VRVUnidadExterior>());
+
 }  // namespace
 
-std::string ObjetosVAK::leerCampo(TemplateInput& in, bool& ultimoCampo) {
+bool ObjectLines::read(std::size_t position) const {
+  if (position >= fieldLines) return false;
+  return std::none_of(undelimited.begin(), undelimited.end(),
+                      [position](const MalformedLine& m) { return m.position == position; });
+}
+
+FieldLine ObjetosVAK::leerCampo(TemplateInput& in) {
   std::string_view line;
-  if (!in.lines.next(line)) {
-    in.cutOff = true;
-    ultimoCampo = true;
-    return {};
-  }
-  std::size_t end = line.find(',');
-  if (end != std::string_view::npos) {
-    ultimoCampo = false;
-  } else {
-    end = line.find(';');
-    if (end == std::string_view::npos) {
+  if (!in.lines.next(line)) return {{}, FieldEnd::EndOfInput, {}};
+  FieldEnd end = FieldEnd::More;
+  std::size_t delimiter = line.find(',');
+  if (delimiter == std::string_view::npos) {
+    delimiter = line.find(';');
+    if (delimiter == std::string_view::npos) {
       in.console << "error\n";
-      warning(in.diagnostics)
-          << "line " << in.lines.lineNumber()
-          << ": template field line has neither ',' nor ';'; its field is left empty: "
-          << quoted(line) << '\n';
-      return {};
+      return {{}, FieldEnd::NoDelimiter, line};
     }
-    ultimoCampo = true;
+    end = FieldEnd::Last;
   }
   // The delimiter is not a blank, so the first non-blank lies at or before it.
   const std::size_t start = line.find_first_not_of(' ');
-  return std::string(line.substr(start, end - start));
+  return {std::string(line.substr(start, delimiter - start)), end, line};
 }
 
 Termostato::Termostato(TemplateInput& in) {
-  using T = Termostato;
-  static constexpr auto kFields =
-      std::to_array<std::string T::*>({&T::name, &T::heatingScheduleName, &T::heatingSetpoint,
-                                       &T::coolingScheduleName, &T::coolingSetpoint});
-  static_assert(kFields.size() == 5 && distinct(kFields));
-  readFields(*this, kFields, in);
+  readFields(*this, in);
 }
 
 VRVUnidadInterior::VRVUnidadInterior(TemplateInput& in) {
-  using U = VRVUnidadInterior;
-  static constexpr auto kFields = std::to_array<std::string U::*>({
-      &U::name,
-      &U::zoneName,
-      &U::thermostatName,
-      &U::availabilityScheduleName,
-      &U::fanOperatingMode,
-      &U::fanPlacement,
-      &U::fanEfficiency,
-      &U::fanPressureRise,
-      &U::motorEfficiency,
-      &U::motorInAirstreamFraction,
-      &U::supplyAirFlowRate,
-      &U::ratedCoolingCapacity,
-      &U::ratedSensibleHeatRatio,
-      &U::ratedHeatingCapacity,
-      &U::outdoorAirFlowRate,
-      &U::outdoorUnitName,
-  });
-  static_assert(kFields.size() == 16 && distinct(kFields));
-  readFields(*this, kFields, in);
+  readFields(*this, in);
 }
 
 VRVUnidadExterior::VRVUnidadExterior(TemplateInput& in) {
-  using Odu = VRVUnidadExterior;
-  static constexpr auto kFields = std::to_array<std::string Odu::*>({
-      &Odu::name,
-      &Odu::availabilityScheduleName,
-      &Odu::ratedCoolingCapacity,
-      &Odu::ratedCoolingCOP,
-      &Odu::ratedHeatingCapacity,
-      &Odu::ratedHeatingCOP,
-      &Odu::masterThermostatZoneName,
-      &Odu::masterThermostatPriorityControlType,
-      &Odu::thermostatPriorityScheduleName,
-      &Odu::equivalentPipingLength,
-      &Odu::verticalHeight,
-      &Odu::defrostStrategy,
-      &Odu::resistiveDefrostHeaterCapacity,
-  });
-  static_assert(kFields.size() == 13 && distinct(kFields));
-  readFields(*this, kFields, in);
+  readFields(*this, in);
 }
 
 }  // namespace vak

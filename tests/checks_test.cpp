@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "templates/diagnostics.h"
 #include "test_support.h"
 
 namespace vak {
@@ -51,11 +52,11 @@ TEST(Checks, OutdoorUnitsWithoutUsableVersion) {
   for (const char* misplaced : {"  Version,\n  8.0;\n", "VERSION,\n  8.0;\n", "Version ,\n  8.0;\n",
                                 "Version,8.0;\n", "Version, 8.0; !- id\n"}) {
     w = warningsFor(std::string("! model\n") + misplaced + body);
-    EXPECT_NE(w.find("warning: line 2: this Version object is not read as the version; write "
-                     "\"Version,\" at the "
-                     "start of its own line"),
-              std::string::npos)
-        << misplaced << w;
+    EXPECT_EQ(w,
+              "in.idf:2: warning: this Version object is not read as the version, so no VRF "
+              "object is written for the 1 outdoor unit; write \"Version,\" at the start of its "
+              "own line and the value on the next line, such as \"  8.0;\"\n")
+        << misplaced;
   }
   EXPECT_EQ(warningsFor("Version,\n  9.0;\n" + test::thermostatText("T1")), "")
       << "without outdoor units the version does not matter";
@@ -74,18 +75,26 @@ TEST(Checks, UnitsThatNothingServesOrThatNameNothing) {
   Indoor lost;
   lost.name = "U3";
   lost.zone = "Z3";
-  lost.thermostat = "t1";
+  lost.thermostat = "T9";
+  Indoor otherCase;  // EnergyPlus finds "t1 DualSetPoint" as "T1 DualSetPoint"
+  otherCase.name = "U4";
+  otherCase.zone = "Z4";
+  otherCase.thermostat = "t1";
   w = warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("OU") +
-                  test::outdoorText("Spare") + Indoor().text() + stray.text() + lost.text());
-  EXPECT_NE(w.find("indoor unit \"U2\" names outdoor unit \"OU \", which does not exist"),
+                  test::outdoorText("Spare") + Indoor().text() + stray.text() + lost.text() +
+                  otherCase.text());
+  EXPECT_NE(w.find(":70: warning: HVACVAKTemplate:VRVUnidadInterior \"U2\": outdoorUnitName \"OU "
+                   "\" differs from the outdoor unit \"OU\" (line 9) only in letter case"),
             std::string::npos)
       << w;
-  EXPECT_NE(w.find("indoor unit \"U3\" names thermostat \"t1\", which does not exist; its zone "
-                   "control names "
-                   "\"t1 DualSetPoint\""),
+  EXPECT_NE(w.find(":74: warning: HVACVAKTemplate:VRVUnidadInterior \"U3\": thermostatName "
+                   "\"T9\" names no thermostat; its zone control names \"T9 DualSetPoint\""),
             std::string::npos)
       << w;
-  EXPECT_NE(w.find("outdoor unit \"Spare\" serves no indoor unit"), std::string::npos) << w;
+  EXPECT_NE(w.find(":23: warning: HVACVAKTemplate:VRVUnidadExterior \"Spare\": no indoor unit "
+                   "names it"),
+            std::string::npos)
+      << w;
   EXPECT_EQ(lineCount(w), 3u) << w;
 
   w = warningsFor(kV80 + test::outdoorText("OU") + Indoor().text());
@@ -108,7 +117,9 @@ TEST(Checks, FanPlacementOtherThanDrawThrough) {
     u.placement = placement;
     const std::string w =
         warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("OU") + u.text());
-    EXPECT_NE(w.find(std::string("indoor unit \"U1\" has fanPlacement \"") + placement + "\""),
+    EXPECT_NE(w.find(std::string(":29: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": "
+                                 "fanPlacement \"") +
+                     placement + "\" is not DrawThrough"),
               std::string::npos)
         << w;
   }
@@ -125,18 +136,28 @@ TEST(Checks, EmptyFieldsThatGeneratedObjectsNeed) {
   const std::string body =
       test::thermostatText("T1") + test::outdoorText("OU") + unnamed.text() + noZone.text();
   std::string w = warningsFor(kV80 + body);
-  EXPECT_NE(w.find("indoor unit #1 has an empty name"), std::string::npos) << w;
-  EXPECT_NE(w.find("indoor unit \"U3\" has an empty zoneName"), std::string::npos) << w;
+  EXPECT_NE(w.find(":24: warning: HVACVAKTemplate:VRVUnidadInterior (no name): name is empty"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find(":42: warning: HVACVAKTemplate:VRVUnidadInterior \"U3\": zoneName is empty"),
+            std::string::npos)
+      << w;
   EXPECT_EQ(w.find("availabilityScheduleName"), std::string::npos) << "\"8.0\" does not require it";
   w = warningsFor("Version,\n  7.1;\n" + body);
-  EXPECT_NE(w.find("indoor unit \"U3\" has an empty availabilityScheduleName"), std::string::npos)
+  EXPECT_NE(w.find(":44: warning: HVACVAKTemplate:VRVUnidadInterior \"U3\": "
+                   "availabilityScheduleName is empty, which the \"7.1\" coils require"),
+            std::string::npos)
       << w;
 
   Indoor orphan;
   orphan.outdoor = "";
   w = warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("") + orphan.text());
-  EXPECT_NE(w.find("outdoor unit #1 has an empty name"), std::string::npos) << w;
-  EXPECT_NE(w.find("indoor unit \"U1\" has an empty outdoorUnitName"), std::string::npos) << w;
+  EXPECT_EQ(w,
+            "in.idf:10: warning: HVACVAKTemplate:VRVUnidadExterior (no name): name is empty; its "
+            "heat pump, terminal unit list and condenser node are written without a name and "
+            "EnergyPlus stops with a severe error; give it a name and write that name into the "
+            "outdoorUnitName of the 1 indoor unit that leave it empty\n")
+      << "one mistake, one message";
 }
 
 std::string numbered(char prefix, int i) {
@@ -155,12 +176,123 @@ TEST(Checks, ManyUnitsWithOneProblemAreSummarised) {
     input += u.text();
   }
   const std::string w = warningsFor(input);
-  EXPECT_NE(w.find("indoor unit \"U2\" names outdoor unit \"Nowhere\""), std::string::npos);
-  EXPECT_EQ(w.find("indoor unit \"U3\""), std::string::npos);
-  EXPECT_NE(w.find("997 more indoor units naming an outdoor unit that does not exist"),
+  EXPECT_NE(w.find("\"U2\": outdoorUnitName \"Nowhere\" names no outdoor unit"), std::string::npos);
+  EXPECT_EQ(w.find("\"U3\""), std::string::npos);
+  EXPECT_NE(w.find("\nexpandVAKobjects: warning: 997 more indoor units naming an outdoor unit that "
+                   "does not exist\n"),
             std::string::npos)
       << w;
   EXPECT_EQ(lineCount(w), 5u) << w;  // three units, the summary, and the unused outdoor unit
+}
+
+}  // namespace
+}  // namespace vak
+
+namespace vak {
+namespace {
+
+// Warnings about the lines of template objects, with the line numbers they name.
+std::string templateWarnings(const std::string& input) {
+  const test::Run run = test::expand(input);
+  return run.diagnostics;
+}
+
+TEST(TemplateLines, CutOffNamesOnlyLinesThatExist) {
+  // Six lines: the class line is line 3, its fields lines 4 to 6.
+  std::string w = templateWarnings("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n");
+  EXPECT_EQ(w,
+            "in.idf:3: warning: HVACVAKTemplate:Thermostat \"T1\": the input ends inside this "
+            "object, whose fields start at line 4 (3 of 5 fields read); the rest are left empty "
+            "and written so; end the object's last field with ';'\n");
+  // Without a final line break the count is the same.
+  EXPECT_EQ(templateWarnings("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,"), w);
+  // No field line at all: no "fields start at" a line beyond the input.
+  w = templateWarnings("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n");
+  EXPECT_EQ(w,
+            "in.idf:3: warning: HVACVAKTemplate:Thermostat (no name): the input ends inside this "
+            "object, right after its class line; all 5 fields are left empty and written so; end "
+            "the object's last field with ';'\n");
+}
+
+TEST(TemplateLines, LineWithoutDelimiterIsNamedByItsField) {
+  const std::string w = templateWarnings(
+      "HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21\t\r\n  ,\n  25;\n  spare\n  ;\n");
+  // "spare" follows a closed object: it is an ordinary line, copied.
+  EXPECT_NE(w.find("in.idf:4: warning: HVACVAKTemplate:Thermostat \"T1\": the line of "
+                   "heatingSetpoint holds neither ',' nor ';' (\"  21\\t\"); the program prints "
+                   "\"error\", leaves the field empty"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(lineCount(w), 1u) << w;
+}
+
+TEST(TemplateLines, ALastFieldWithACommaSwallowsTheFollowingLines) {
+  const std::string zone = "Zone,\n  Z1;\n";
+  // "25," for "25;": the zone object becomes two extra fields, up to its ";".
+  std::string w = templateWarnings("HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25,\n" +
+                                   zone + "Building,\n  B;\n");
+  EXPECT_EQ(w,
+            "in.idf:6: warning: HVACVAKTemplate:Thermostat \"T1\": the object does not end at its "
+            "last field, coolingSetpoint, because that line holds ',' instead of ';': lines 7 to "
+            "8 are read as extra fields and dropped from the output (the first is \"Zone,\"); end "
+            "coolingSetpoint with ';'\n");
+
+  // A comma in the comment after the ";": the value takes in the ";" and the comment.
+  w = templateWarnings("HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25;  !- C, deg\n" +
+                       zone);
+  EXPECT_EQ(w,
+            "in.idf:6: warning: HVACVAKTemplate:Thermostat \"T1\": the object does not end at its "
+            "last field, coolingSetpoint, because that line holds a ',' after its ';': lines 7 to "
+            "8 are read as extra fields and dropped from the output (the first is \"Zone,\"); keep "
+            "',' out of the comment after the ';'\n");
+
+  // Nothing ends it: the rest of the input is gone, said once.
+  w = templateWarnings("HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25,\nZone,\n");
+  EXPECT_NE(w.find("line 7, up to the end of the input, are read as extra fields"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(lineCount(w), 1u) << w;
+}
+
+TEST(TemplateLines, ValuesThatTookInASemicolonOrAComment) {
+  const std::string w = templateWarnings(
+      "HVACVAKTemplate:Thermostat,\n  T1; ! name, first\n  Heat SP ! mine, here\n  ,\n  ,\n  "
+      "25;\n");
+  EXPECT_NE(w.find("in.idf:2: warning: HVACVAKTemplate:Thermostat \"T1; ! name\": the value of "
+                   "name, \"T1; ! name\", holds ';' because a ',' follows later on its line; it is "
+                   "written so, and EnergyPlus reads the ';' as the end of the generated object"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:3: warning: HVACVAKTemplate:Thermostat \"T1; ! name\": the value of "
+                   "heatingScheduleName, \"Heat SP ! mine\", holds '!'"),
+            std::string::npos)
+      << w;
+}
+
+TEST(TemplateLines, QuotedValuesShowControlCharacters) {
+  EXPECT_EQ(quoted("a\tb\rc\x01\"d\\"), "\"a\\tb\\rc\\x01\\\"d\\\\\"");
+  EXPECT_EQ(quoted(std::string(100, 'x'), 3), "\"xxx\"...");
+}
+
+TEST(Checks, AZoneServedByManyUnitsListsTheFirstFew) {
+  std::string input = kV80 + test::thermostatText("T1") + test::outdoorText("OU");
+  for (int i = 1; i <= 4; ++i) {
+    Indoor u;
+    u.name = numbered('U', i);
+    input += u.text();
+  }
+  const std::string w = warningsFor(input);
+  // The second unit's zone line: 2 + 6 + 14 lines before the first unit, 17 a unit.
+  EXPECT_NE(w.find("in.idf:42: warning: zone \"Z1\" is served by 4 indoor units (\"U1\", \"U2\", "
+                   "\"U3\", ...); its node lists"),
+            std::string::npos)
+      << w;
+  Indoor three;
+  three.name = "U3";
+  const std::string exactlyThree =
+      warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("OU") + Indoor().text() +
+                  three.text() + three.text());
+  EXPECT_NE(exactlyThree.find("(\"U1\", \"U3\", \"U3\"); its"), std::string::npos) << exactlyThree;
 }
 
 }  // namespace

@@ -15,21 +15,19 @@ using test::lines;
 struct Scanned {
   std::string output;
   std::string console;
-  std::string diagnostics;
   ScanResult result;
 };
 
 Scanned scanText(const std::string& input) {
   std::istringstream in(input);
-  std::ostringstream out, console, diagnostics;
+  std::ostringstream out, console;
   LineSource source(in, 7);  // small chunks: lines cross chunk boundaries
   LineSink sink(out, 5);
   Scanned s;
-  s.result = scan(source, sink, console, diagnostics);
+  s.result = scan(source, sink, console);
   sink.flush();
   s.output = out.str();
   s.console = console.str();
-  s.diagnostics = diagnostics.str();
   return s;
 }
 
@@ -159,17 +157,20 @@ TEST(Scan, TemplateCutOffByEndOfInput) {
   EXPECT_EQ(s.result.templates.thermostats[0].coolingSetpoint, "");
   EXPECT_EQ(s.output, "Zone,\n  Z;\n");
   EXPECT_EQ(s.console, "");
-  EXPECT_NE(s.diagnostics.find(
-                "warning: line 7: input ends inside the HVACVAKTemplate:Thermostat object"),
-            std::string::npos)
-      << s.diagnostics;
+  const ObjectLines& lines = s.result.templates.thermostats[0].lines;
+  EXPECT_EQ(lines.classLine, 3u);
+  EXPECT_EQ(lines.fieldLines, 3u);
+  EXPECT_EQ(lines.lastLine(), 6u) << "the input has 6 lines";
+  EXPECT_TRUE(lines.cutOff);
 }
 
 TEST(Scan, FieldLineWithoutDelimiterPrintsError) {
   const Scanned s = scanText("HVACVAKTemplate:Thermostat,\n  T1,\n  21\n  ,\n  ,\n  ;\nafter\n");
   EXPECT_EQ(s.console, "error\n");
   EXPECT_EQ(s.output, "after\n\n");
-  EXPECT_NE(s.diagnostics.find("line 3"), std::string::npos) << s.diagnostics;
+  const ObjectLines& lines = s.result.templates.thermostats.at(0).lines;
+  ASSERT_EQ(lines.undelimited.size(), 1u);
+  EXPECT_EQ(lines.lineOf(lines.undelimited[0].position), 3u);
 }
 
 }  // namespace

@@ -94,9 +94,9 @@ R parse(const std::vector<std::string>& fields) {
   for (std::size_t i = 0; i < fields.size(); ++i)
     text += "  " + fields[i] + (i + 1 == fields.size() ? ";\n" : ",\n");
   std::istringstream in(text);
-  std::ostringstream console, diagnostics;
+  std::ostringstream console;
   LineSource source(in);
-  TemplateInput input{source, console, diagnostics};
+  TemplateInput input{source, console};
   return R(input);
 }
 

@@ -1,0 +1,89 @@
+#include "driver/check_lines.h"
+
+#include <string>
+
+#include "driver/check_report.h"
+
+namespace vak {
+
+namespace {
+
+std::string lineRange(std::size_t first, std::size_t last) {
+  if (first == last) return cat("line ", first);
+  return cat("lines ", first, " to ", last);
+}
+
+// The lines of one object that the format does not allow, or that it reads otherwise than
+// meant. Each mistake once: a line that swallows the next ones is reported with them.
+template <class R>
+void checkObject(const R& r, Problem& undelimited, Problem& cutOff, Problem& swallowed,
+                 Problem& delimiterInValue) {
+  constexpr std::size_t n = R::kFields.size();
+  const ObjectLines& lines = r.lines;
+  for (const MalformedLine& m : lines.undelimited) {
+    const std::string_view field = m.position < n ? R::kFields[m.position].name : "an extra field";
+    undelimited(
+        lines.lineOf(m.position),
+        cat(subject(r), ": the line of ", field, " holds neither ',' nor ';' (", quoted(m.text),
+            "); the program prints \"error\", leaves the field empty and reads the next "
+            "line as the next field; end the value with ',' (or ';' after the last "
+            "field) and keep empty and comment-only lines out of template objects"));
+  }
+  if (lines.fieldLines > n) {
+    const auto& lastField = R::kFields[n - 1];
+    const bool commaInComment = (r.*lastField.member).find(';') != std::string::npos;
+    swallowed(lines.lineOf(n - 1),
+              cat(subject(r), ": the object does not end at its last field, ", lastField.name,
+                  ", because that line holds ",
+                  commaInComment ? "a ',' after its ';'" : "',' instead of ';'", ": ",
+                  lineRange(lines.lineOf(n), lines.lastLine()),
+                  lines.cutOff ? ", up to the end of the input," : "",
+                  " are read as extra fields and dropped from the output (the first is ",
+                  quoted(lines.firstExtra), "); ",
+                  commaInComment ? "keep ',' out of the comment after the ';'"
+                                 : cat("end ", lastField.name, " with ';'")));
+  } else if (lines.cutOff) {
+    const std::string read =
+        lines.fieldLines == 0
+            ? cat(", right after its class line; all ", n, " fields are left empty")
+            : cat(", whose fields start at line ", lines.lineOf(0), " (", lines.fieldLines, " of ",
+                  n, " fields read); the rest are left empty");
+    cutOff(lines.classLine, cat(subject(r), ": the input ends inside this object", read,
+                                " and written so; end the object's last field with ';'"));
+  }
+  for (std::size_t p = 0; p < n; ++p) {
+    // The last field's ';' with a ',' in its comment is the swallowing above.
+    if (p + 1 == n && lines.fieldLines > n) break;
+    const std::string& value = r.*R::kFields[p].member;
+    const bool semicolon = value.find(';') != std::string::npos;
+    if (!semicolon && value.find('!') == std::string::npos) continue;
+    delimiterInValue(
+        lines.lineOf(p),
+        cat(subject(r), ": the value of ", R::kFields[p].name, ", ", quoted(value), ", holds ",
+            semicolon ? "';'" : "'!'",
+            " because a ',' follows later on its line; it is written so, and EnergyPlus reads ",
+            semicolon ? "the ';' as the end of the generated object"
+                      : "the '!' as the start of a comment",
+            "; keep ',' out of comments"));
+  }
+}
+
+}  // namespace
+
+void checkObjectLines(const TemplateLists& t, std::ostream& d) {
+  Problem undelimited(d, "template field lines with neither ',' nor ';'");
+  Problem cutOff(d, "template objects cut off by the end of the input");
+  Problem swallowed(d, "template objects that read the lines after them as extra fields");
+  Problem delimiterInValue(d, "template field values that hold ';' or '!'");
+  for (const Termostato& r : t.thermostats) {
+    checkObject(r, undelimited, cutOff, swallowed, delimiterInValue);
+  }
+  for (const VRVUnidadInterior& r : t.indoorUnits) {
+    checkObject(r, undelimited, cutOff, swallowed, delimiterInValue);
+  }
+  for (const VRVUnidadExterior& r : t.outdoorUnits) {
+    checkObject(r, undelimited, cutOff, swallowed, delimiterInValue);
+  }
+}
+
+}  // namespace vak

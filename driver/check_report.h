@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "templates/diagnostics.h"
+#include "templates/records.h"
+
+namespace vak {
+
+inline constexpr std::size_t kShownPerProblem = 3;
+
+// The pieces of a message joined; numbers are written in decimal.
+inline void appendPiece(std::string& text, std::string_view piece) {
+  text.append(piece);
+}
+inline void appendPiece(std::string& text, std::size_t number) {
+  text += std::to_string(number);
+}
+template <class... Pieces>
+std::string cat(const Pieces&... pieces) {
+  std::string text;
+  (appendPiece(text, pieces), ...);
+  return text;
+}
+
+// One kind of problem: the first few occurrences in full, then how many more there were.
+class Problem {
+ public:
+  Problem(std::ostream& diagnostics, std::string_view more)
+      : diagnostics_(diagnostics), more_(more) {}
+  Problem(const Problem&) = delete;
+  Problem& operator=(const Problem&) = delete;
+  ~Problem() {
+    if (count_ > kShownPerProblem) {
+      warning(diagnostics_) << count_ - kShownPerProblem << " more " << more_ << '\n';
+    }
+  }
+
+  // A message about line `line` of the input.
+  void operator()(std::size_t line, const std::string& message) {
+    if (++count_ <= kShownPerProblem) warningAt(diagnostics_, line) << message << '\n';
+  }
+
+ private:
+  std::ostream& diagnostics_;
+  std::string_view more_;
+  std::size_t count_ = 0;
+};
+
+// The class and name of a template object, as messages start: HVACVAKTemplate:Thermostat "T1".
+template <class R>
+std::string subject(const R& record) {
+  if (record.name.empty()) return cat(R::kClassName, " (no name)");
+  return cat(R::kClassName, " ", quoted(record.name));
+}
+
+// The line of a field of a record.
+template <class R>
+std::size_t lineOf(const R& record, std::string R::*member) {
+  return record.lines.lineOf(positionOf<R>(member));
+}
+
+// The field's name in the modeller reference.
+template <class R>
+std::string_view nameOf(std::string R::*member) {
+  return R::kFields[positionOf<R>(member)].name;
+}
+
+// Whether the field's value is the one written (not lost to a malformed line or a cut-off).
+template <class R>
+bool given(const R& record, std::string R::*member) {
+  return record.lines.read(positionOf<R>(member));
+}
+
+std::string counted(std::size_t count, std::string_view what);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// Blanks and tabs at either end removed, as EnergyPlus reads a field.
+std::string_view trimmed(std::string_view text);
+// Upper case, blanks at the ends removed: the form in which EnergyPlus compares names.
+std::string nameKey(std::string_view name);
+
+}  // namespace vak

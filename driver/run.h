@@ -3,10 +3,10 @@
 #include <ostream>
 
 #include "driver/file_layer.h"
+#include "templates/diagnostics.h"
 
 namespace vak {
 
-inline constexpr const char* kInputName = "in.idf";
 inline constexpr const char* kOutputName = "expandedVAK.idf";
 
 // The whole run without arguments: converts in.idf into expandedVAK.idf through `files`, then

@@ -9,8 +9,8 @@ namespace vak {
 
 inline constexpr std::string_view kProgramName = "expandVAKobjects";
 
-// The file that line numbers in warnings refer to.
-inline constexpr std::string_view kInputName = "in.idf";
+// The input file, which line numbers in warnings refer to.
+inline constexpr const char* kInputName = "in.idf";
 
 // Starts a one-line warning tied to no line of the input; the caller ends it with "\n".
 inline std::ostream& warning(std::ostream& diagnostics) {

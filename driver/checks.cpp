@@ -18,6 +18,22 @@ using Outdoor = VRVUnidadExterior;
 
 constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 
+// The Version values that select a layout, for a message: "7.1", "8.0", "9.2", ... and how
+// the later ones may end.
+std::string supportedVersionList() {
+  std::string list;
+  std::string_view firstCurrent, lastCurrent;
+  for (const SupportedVersion& s : kSupportedVersions) {
+    list += list.empty() ? "" : ", ";
+    list += quoted(s.value);
+    if (s.layout != VrfVersion::Current) continue;
+    if (firstCurrent.empty()) firstCurrent = s.value;
+    lastCurrent = s.value;
+  }
+  return list + " (from " + quoted(firstCurrent) + " on also with " + quoted(kPatchSuffix) +
+         " added, such as " + quoted(std::string(lastCurrent) + std::string(kPatchSuffix)) + ")";
+}
+
 void checkVersion(const ScanResult& scanned, std::ostream& d) {
   const std::string units = counted(scanned.templates.outdoorUnits.size(), "outdoor unit");
   // A Version object in a form that is not read explains a missing value by itself.
@@ -37,8 +53,11 @@ void checkVersion(const ScanResult& scanned, std::ostream& d) {
                   "line, such as \"  8.0;\"\n";
   } else {
     warning(d) << units << " but the Version value is " << quoted(scanned.version)
-               << ", not \"7.1\" or \"8.0\"; no VRF object is written and the zones get no HVAC; "
-                  "declare 7.1 or 8.0 and write the file's objects for that version\n";
+               << ", which selects no object layout; no VRF object is written and the zones get "
+                  "no HVAC; declare one of "
+               << supportedVersionList()
+               << " and write the file's objects for that version (EnergyPlus's version updater "
+                  "carries a model forward)\n";
   }
 }
 

@@ -157,7 +157,7 @@ TEST(IndoorBlock, ValuesGoInUnchanged) {
   i.name = "Office 1 ";
   i.zone = "";
   const auto u = test::parse<VRVUnidadInterior>(i.fields());
-  const Lines mixer = written([&](IdfLines& out) { writeMixerAndCoolingCoil(out, u); });
+  const Lines mixer = written([&](IdfLines& out) { writeMixerAndCoolingCoil(out, u, VrfVersion::V8_0); });
   EXPECT_EQ(mixer[6], "     Office 1  Relief Air Outlet Node 1,!- Relief Air Stream Node Name");
   const Lines control = written([&](IdfLines& out) { writeZoneControl(out, u); });
   EXPECT_EQ(control[3], "      Control,             !- Name");

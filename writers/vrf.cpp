@@ -11,7 +11,7 @@ namespace vak {
 void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
                     const std::deque<VRVUnidadExterior>& outdoor, const VrfMembership& members,
                     VrfVersion version) {
-  writeAirPath(out, indoor, outdoor, members);
+  writeAirPath(out, indoor, outdoor, members, version);
   writeCurveSet(out);
   writeOutdoorUnitBanner(out);
   bool coilCurvesWritten = false;
@@ -20,9 +20,9 @@ void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
     writeTerminalUnitBanner(out);
     for (const VRVUnidadInterior* unit : members.membersOf(i)) {
       writeTerminalUnit(out, *unit, version);
-      writeMixerAndCoolingCoil(out, *unit);
+      writeMixerAndCoolingCoil(out, *unit, version);
       if (!coilCurvesWritten) writeCoolingCoilCurves(out);
-      writeHeatingCoil(out, *unit);
+      writeHeatingCoil(out, *unit, version);
       if (!coilCurvesWritten) writeHeatingCoilCurve(out);
       writeZoneControl(out, *unit);
       coilCurvesWritten = true;

@@ -52,15 +52,17 @@ constexpr std::string_view kConnectionsBanner[] = {
     "",
 };
 
-constexpr Line<U> kConnections[] = {
-    {"ZoneHVAC:EquipmentConnections,"},
-    {"     ", get<&U::zoneName>, ",                   !- Zone Name"},
-    {"     ", get<&U::zoneName>, " Eq,             !- Zone Conditioning Equipment List Name"},
-    {"     ", get<&U::zoneName>, " In Nodes,       !- Zone Air Inlet Node or NodeList Name"},
-    {"     ", get<&U::zoneName>, " Out Nodes,      !- Zone Air Exhaust Node or NodeList Name"},
-    {"     ", get<&U::zoneName>, " Node,           !- Zone Air Node Name"},
-    {"     ", get<&U::zoneName>, " Out Node;       !- Zone Return Air Node Name"},
-    {""},
+constexpr VersionedLine<U> kConnections[] = {
+    {{"ZoneHVAC:EquipmentConnections,"}},
+    {{"     ", get<&U::zoneName>, ",                   !- Zone Name"}},
+    {{"     ", get<&U::zoneName>, " Eq,             !- Zone Conditioning Equipment List Name"}},
+    {{"     ", get<&U::zoneName>, " In Nodes,       !- Zone Air Inlet Node or NodeList Name"}},
+    {{"     ", get<&U::zoneName>, " Out Nodes,      !- Zone Air Exhaust Node or NodeList Name"}},
+    {{"     ", get<&U::zoneName>, " Node,           !- Zone Air Node Name"}},
+    {{"     ", get<&U::zoneName>, " Out Node;       !- Zone Return Air Node Name"}, k71 | k80},
+    {{"     ", get<&U::zoneName>, " Out Node;       !- Zone Return Air Node or NodeList Name"},
+     kCurrent},
+    {{""}},
 };
 
 constexpr std::string_view kEquipmentListBanner[] = {
@@ -68,14 +70,22 @@ constexpr std::string_view kEquipmentListBanner[] = {
     "",
 };
 
-constexpr Line<U> kEquipmentList[] = {
-    {"ZoneHVAC:EquipmentList,"},
-    {"     ", get<&U::zoneName>, " Eq,             !- Name"},
-    {"     ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,  !- Zone Equipment 1 Object Type"},
-    {"     ", get<&U::name>, ",      !- Zone Equipment 1 Name"},
-    {"     1,                       !- Zone Equipment Cooling Sequence"},
-    {"     1;                       !- Zone Equipment Heating or No-Load Sequence"},
-    {""},
+constexpr VersionedLine<U> kEquipmentList[] = {
+    {{"ZoneHVAC:EquipmentList,"}},
+    {{"     ", get<&U::zoneName>, " Eq,             !- Name"}},
+    {{"     SequentialLoad,          !- Load Distribution Scheme"}, kCurrent},
+    {{"     ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,  !- Zone Equipment 1 Object Type"}},
+    {{"     ", get<&U::name>, ",      !- Zone Equipment 1 Name"}},
+    {{"     1,                       !- Zone Equipment Cooling Sequence"}},
+    {{"     1;                       !- Zone Equipment Heating or No-Load Sequence"}, k71 | k80},
+    {{"     1,                       !- Zone Equipment Heating or No-Load Sequence"}, kCurrent},
+    {{"     ,                        !- Zone Equipment 1 Sequential Cooling Fraction Schedule "
+      "Name"},
+     kCurrent},
+    {{"     ;                        !- Zone Equipment 1 Sequential Heating Fraction Schedule "
+      "Name"},
+     kCurrent},
+    {{""}},
 };
 
 constexpr std::string_view kTerminalListBanner[] = {
@@ -109,7 +119,7 @@ void writeTerminalList(IdfLines& out, const O& unit, std::span<const U* const> m
 }  // namespace
 
 void writeAirPath(IdfLines& out, const std::deque<U>& indoor, const std::deque<O>& outdoor,
-                  const VrfMembership& members) {
+                  const VrfMembership& members, VrfVersion version) {
   out.lines(kFanSchedulesBanner);
   // As a fan operating mode, 0 cycles the fan with the coils and 1 runs it all the time.
   writeConstantSchedule(out, {"Fancycling"}, "CualquierValor", "0");
@@ -122,9 +132,9 @@ void writeAirPath(IdfLines& out, const std::deque<U>& indoor, const std::deque<O
   out.blankLine();
   for (const U& u : indoor) out.lines<U>(u, kZoneNodeLists);
   out.lines(kConnectionsBanner);
-  for (const U& u : indoor) out.lines<U>(u, kConnections);
+  for (const U& u : indoor) writeLines<U>(out, u, kConnections, version);
   out.lines(kEquipmentListBanner);
-  for (const U& u : indoor) out.lines<U>(u, kEquipmentList);
+  for (const U& u : indoor) writeLines<U>(out, u, kEquipmentList, version);
   out.lines(kTerminalListBanner);
   for (std::size_t i = 0; i < outdoor.size(); ++i)
     writeTerminalList(out, outdoor[i], members.membersOf(i));

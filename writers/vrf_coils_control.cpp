@@ -6,30 +6,39 @@ namespace {
 
 using U = VRVUnidadInterior;
 
-constexpr Line<U> kMixerAndCoolingCoil[] = {
-    {"!-   ===========  ALL OBJECTS IN CLASS: OUTDOORAIR:MIXER ==========="},
-    {""},
-    {"OutdoorAir:Mixer,"},
-    {"     ", get<&U::name>, " OA Mixer,            !- Name"},
-    {"     ", get<&U::name>, " VRF DX CCoil Inlet Node,  !- Mixed Air Node Name"},
-    {"     ", get<&U::name>, " Outside Air Inlet Node,     !- Outdoor Air Stream Node Name"},
-    {"     ", get<&U::name>, " Relief Air Outlet Node 1,!- Relief Air Stream Node Name"},
-    {"     ", get<&U::name>, " Inlet Node;          !- Return Air Stream Node Name"},
-    {"!-   ===========  ALL OBJECTS IN CLASS: COIL:COOLING:DX:VARIABLEREFRIGERANTFLOW ==========="},
-    {""},
-    {"Coil:Cooling:DX:VariableRefrigerantFlow,"},
-    {"     ", get<&U::name>, " VRF DX Cooling Coil,            !- Name"},
-    {"     ", get<&U::availabilityScheduleName>, ",           !- Availability Schedule Name"},
-    {"     ", get<&U::ratedCoolingCapacity>,
-     ",                !- Rated Total Cooling Capacity {W}"},
-    {"     ", get<&U::ratedSensibleHeatRatio>, ",                !- Rated Sensible Heat Ratio"},
-    {"     ", get<&U::supplyAirFlowRate>, ",                !- Rated Air Flow Rate {m3/s}"},
-    {"     VRFTUCoolCapFT,          !- Cooling Capacity Ratio Modifier Function of Temperature "
-     "Curve Name"},
-    {"     VRFACCoolCapFFF,         !- Cooling Capacity Modifier Curve Function of Flow Fraction "
-     "Name"},
-    {"     ", get<&U::name>, " VRF DX CCoil Inlet Node,  !- Coil Air Inlet Node"},
-    {"     ", get<&U::name>, " VRF DX CCoil Outlet Node;  !- Coil Air Outlet Node"},
+constexpr VersionedLine<U> kMixerAndCoolingCoil[] = {
+    {{"!-   ===========  ALL OBJECTS IN CLASS: OUTDOORAIR:MIXER ==========="}},
+    {{""}},
+    {{"OutdoorAir:Mixer,"}},
+    {{"     ", get<&U::name>, " OA Mixer,            !- Name"}},
+    {{"     ", get<&U::name>, " VRF DX CCoil Inlet Node,  !- Mixed Air Node Name"}},
+    {{"     ", get<&U::name>, " Outside Air Inlet Node,     !- Outdoor Air Stream Node Name"}},
+    {{"     ", get<&U::name>, " Relief Air Outlet Node 1,!- Relief Air Stream Node Name"}},
+    {{"     ", get<&U::name>, " Inlet Node;          !- Return Air Stream Node Name"}},
+    {{"!-   ===========  ALL OBJECTS IN CLASS: COIL:COOLING:DX:VARIABLEREFRIGERANTFLOW "
+      "==========="}},
+    {{""}},
+    {{"Coil:Cooling:DX:VariableRefrigerantFlow,"}},
+    {{"     ", get<&U::name>, " VRF DX Cooling Coil,            !- Name"}},
+    {{"     ", get<&U::availabilityScheduleName>, ",           !- Availability Schedule Name"}},
+    {{"     ", get<&U::ratedCoolingCapacity>,
+      ",                !- Rated Total Cooling Capacity {W}"},
+     k71 | k80},
+    {{"     ", get<&U::ratedCoolingCapacity>,
+      ",                !- Gross Rated Total Cooling Capacity {W}"},
+     kCurrent},
+    {{"     ", get<&U::ratedSensibleHeatRatio>, ",                !- Rated Sensible Heat Ratio"},
+     k71 | k80},
+    {{"     ", get<&U::ratedSensibleHeatRatio>,
+      ",                !- Gross Rated Sensible Heat Ratio"},
+     kCurrent},
+    {{"     ", get<&U::supplyAirFlowRate>, ",                !- Rated Air Flow Rate {m3/s}"}},
+    {{"     VRFTUCoolCapFT,          !- Cooling Capacity Ratio Modifier Function of Temperature "
+      "Curve Name"}},
+    {{"     VRFACCoolCapFFF,         !- Cooling Capacity Modifier Curve Function of Flow Fraction "
+      "Name"}},
+    {{"     ", get<&U::name>, " VRF DX CCoil Inlet Node,  !- Coil Air Inlet Node"}},
+    {{"     ", get<&U::name>, " VRF DX CCoil Outlet Node;  !- Coil Air Outlet Node"}},
 };
 
 constexpr std::string_view kCoolingCoilCurves[] = {
@@ -57,22 +66,27 @@ constexpr std::string_view kCoolingCoilCurves[] = {
     "",
 };
 
-constexpr Line<U> kHeatingCoil[] = {
-    {"!-   ===========  ALL OBJECTS IN CLASS: COIL:HEATING:DX:VARIABLEREFRIGERANTFLOW ==========="},
-    {""},
-    {"Coil:Heating:DX:VariableRefrigerantFlow,"},
-    {"     ", get<&U::name>, " VRF DX Heating Coil, !- Name"},
-    {"     ", get<&U::availabilityScheduleName>, ",           !- Availability Schedule"},
-    {"     ", get<&U::ratedHeatingCapacity>,
-     ",                !- Rated Total Heating Capacity {W}"},
-    {"     ", get<&U::supplyAirFlowRate>, ",                !- Rated Air Flow Rate {m3/s}"},
-    {"     ", get<&U::name>, " VRF DX CCoil Outlet Node,  !- Coil Air Inlet Node"},
-    {"     ", get<&U::name>, " VRF DX HCoil Outlet Node,  !- Coil Air Outlet Node"},
-    {"     VRFTUHeatCapFT,          !- Heating Capacity Ratio Modifier Function of Temperature "
-     "Curve Name"},
-    {"     VRFACCoolCapFFF;         !- Heating Capacity Modifier Function of Flow Fraction Curve "
-     "Name"},
-    {""},
+constexpr VersionedLine<U> kHeatingCoil[] = {
+    {{"!-   ===========  ALL OBJECTS IN CLASS: COIL:HEATING:DX:VARIABLEREFRIGERANTFLOW "
+      "==========="}},
+    {{""}},
+    {{"Coil:Heating:DX:VariableRefrigerantFlow,"}},
+    {{"     ", get<&U::name>, " VRF DX Heating Coil, !- Name"}},
+    {{"     ", get<&U::availabilityScheduleName>, ",           !- Availability Schedule"}},
+    {{"     ", get<&U::ratedHeatingCapacity>,
+      ",                !- Rated Total Heating Capacity {W}"},
+     k71 | k80},
+    {{"     ", get<&U::ratedHeatingCapacity>,
+      ",                !- Gross Rated Heating Capacity {W}"},
+     kCurrent},
+    {{"     ", get<&U::supplyAirFlowRate>, ",                !- Rated Air Flow Rate {m3/s}"}},
+    {{"     ", get<&U::name>, " VRF DX CCoil Outlet Node,  !- Coil Air Inlet Node"}},
+    {{"     ", get<&U::name>, " VRF DX HCoil Outlet Node,  !- Coil Air Outlet Node"}},
+    {{"     VRFTUHeatCapFT,          !- Heating Capacity Ratio Modifier Function of Temperature "
+      "Curve Name"}},
+    {{"     VRFACCoolCapFFF;         !- Heating Capacity Modifier Function of Flow Fraction Curve "
+      "Name"}},
+    {{""}},
 };
 
 constexpr std::string_view kHeatingCoilCurve[] = {
@@ -105,16 +119,16 @@ constexpr Line<U> kZoneControl[] = {
 
 }  // namespace
 
-void writeMixerAndCoolingCoil(IdfLines& out, const U& unit) {
-  out.lines<U>(unit, kMixerAndCoolingCoil);
+void writeMixerAndCoolingCoil(IdfLines& out, const U& unit, VrfVersion version) {
+  writeLines<U>(out, unit, kMixerAndCoolingCoil, version);
 }
 
 void writeCoolingCoilCurves(IdfLines& out) {
   out.lines(kCoolingCoilCurves);
 }
 
-void writeHeatingCoil(IdfLines& out, const U& unit) {
-  out.lines<U>(unit, kHeatingCoil);
+void writeHeatingCoil(IdfLines& out, const U& unit, VrfVersion version) {
+  writeLines<U>(out, unit, kHeatingCoil, version);
 }
 
 void writeHeatingCoilCurve(IdfLines& out) {

@@ -26,16 +26,17 @@ constexpr Line<U> kConstantFanHead[] = {
 };
 
 // The fields both fan classes share, from the name to the outlet node.
-constexpr Line<U> kFanBody[] = {
-    {"     ", get<&U::name>, " VRF Supply Fan,      !- Name"},
-    {"     Fan vrv on,      !- Availability Schedule Name"},
-    {"     ", get<&U::fanEfficiency>, ",      !- Fan Efficiency"},
-    {"     ", get<&U::fanPressureRise>, ",      !- Pressure Rise {Pa}"},
-    {"     ", get<&U::supplyAirFlowRate>, ",      !- Maximum Flow Rate {m3/s}"},
-    {"     ", get<&U::motorEfficiency>, ",      !- Motor Efficiency"},
-    {"     ", get<&U::motorInAirstreamFraction>, ",      !- Motor In Airstream Fraction"},
-    {"     ", get<&U::name>, " VRF DX HCoil Outlet Node,  !- Air Inlet Node Name"},
-    {"     ", get<&U::name>, " Outlet Node,         !- Air Outlet Node Name"},
+constexpr VersionedLine<U> kFanBody[] = {
+    {{"     ", get<&U::name>, " VRF Supply Fan,      !- Name"}},
+    {{"     Fan vrv on,      !- Availability Schedule Name"}},
+    {{"     ", get<&U::fanEfficiency>, ",      !- Fan Efficiency"}, k71 | k80},
+    {{"     ", get<&U::fanEfficiency>, ",      !- Fan Total Efficiency"}, kCurrent},
+    {{"     ", get<&U::fanPressureRise>, ",      !- Pressure Rise {Pa}"}},
+    {{"     ", get<&U::supplyAirFlowRate>, ",      !- Maximum Flow Rate {m3/s}"}},
+    {{"     ", get<&U::motorEfficiency>, ",      !- Motor Efficiency"}},
+    {{"     ", get<&U::motorInAirstreamFraction>, ",      !- Motor In Airstream Fraction"}},
+    {{"     ", get<&U::name>, " VRF DX HCoil Outlet Node,  !- Air Inlet Node Name"}},
+    {{"     ", get<&U::name>, " Outlet Node,         !- Air Outlet Node Name"}},
 };
 
 constexpr Line<U> kOnOffFanTail[] = {
@@ -74,25 +75,51 @@ constexpr VersionedLine<U> kTerminalUnit[] = {
     {{"ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,"}},
     {{"     ", get<&U::name>, ",           !- Zone Terminal Unit Name"}},
     {{"     ", get<&U::availabilityScheduleName>,
-      ",           !- Terminal Unit Availability schedule"}},
+      ",           !- Terminal Unit Availability schedule"},
+     k71 | k80},
+    {{"     ", get<&U::availabilityScheduleName>,
+      ",           !- Terminal Unit Availability Schedule"},
+     kCurrent},
     {{"     ", get<&U::name>, " Inlet Node,           !- Terminal Unit Air Inlet Node Name"}},
     {{"     ", get<&U::name>, " Outlet Node,           !- Terminal Unit Air Outlet Node Name"}},
     {{"     ", get<&U::supplyAirFlowRate>,
-      ",           !- Supply Air Flow Rate During Cooling Operation {m3/s}"}},
+      ",           !- Supply Air Flow Rate During Cooling Operation {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::supplyAirFlowRate>, ",           !- Cooling Supply Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", get<&U::supplyAirFlowRate>,
-      ",           !- Supply Air Flow Rate When No Cooling is Needed {m3/s}"}},
+      ",           !- Supply Air Flow Rate When No Cooling is Needed {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::supplyAirFlowRate>, ",           !- No Cooling Supply Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", get<&U::supplyAirFlowRate>,
-      ",           !- Supply Air Flow Rate During Heating Operation {m3/s}"}},
+      ",           !- Supply Air Flow Rate During Heating Operation {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::supplyAirFlowRate>, ",           !- Heating Supply Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", get<&U::supplyAirFlowRate>,
-      ",           !- Supply Air Flow Rate When No Heating is Needed {m3/s}"}},
+      ",           !- Supply Air Flow Rate When No Heating is Needed {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::supplyAirFlowRate>, ",           !- No Heating Supply Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", get<&U::outdoorAirFlowRate>,
-      ",           !- Outdoor Air Flow Rate During Cooling Operation {m3/s}"}},
+      ",           !- Outdoor Air Flow Rate During Cooling Operation {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::outdoorAirFlowRate>, ",           !- Cooling Outdoor Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", get<&U::outdoorAirFlowRate>,
-      ",           !- Outdoor Air Flow Rate During Heating Operation {m3/s}"}},
+      ",           !- Outdoor Air Flow Rate During Heating Operation {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::outdoorAirFlowRate>, ",           !- Heating Outdoor Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", get<&U::outdoorAirFlowRate>,
-      ",           !- Outdoor Air Flow Rate When No Cooling or Heating is Needed {m3/s}"}},
+      ",           !- Outdoor Air Flow Rate When No Cooling or Heating is Needed {m3/s}"},
+     k71 | k80},
+    {{"     ", get<&U::outdoorAirFlowRate>, ",           !- No Load Outdoor Air Flow Rate {m3/s}"},
+     kCurrent},
     {{"     ", fanModeSchedule, ",      !- Supply Air Fan Operating Mode Schedule Name"}},
-    {{"     ", get<&U::fanPlacement>, ",           !- Supply Air Fan placement"}},
+    {{"     ", get<&U::fanPlacement>, ",           !- Supply Air Fan placement"}, k71 | k80},
+    {{"     ", get<&U::fanPlacement>, ",           !- Supply Air Fan Placement"}, kCurrent},
     {{"     ", fanObjectType, ",      !- Supply Air Fan Object Type"}},
     {{"     ", get<&U::name>, " VRF Supply Fan,      !- Supply Air Fan Object Name"}},
     {{"     OutdoorAir:Mixer,        !- Outside Air Mixer Object Type"}},
@@ -103,10 +130,23 @@ constexpr VersionedLine<U> kTerminalUnit[] = {
     {{"     ", get<&U::name>, " VRF DX Heating Coil, !- Heating Coil Object Name"}},
     {{"     30,                      !- Zone Terminal Unit On Parasitic Electric Energy Use {W}"}},
     {{"     20,                      !- Zone Terminal Unit Off Parasitic Electric Energy Use {W}"},
-     In71::Replaced,
-     {"     20;                      !- Zone Terminal Unit Off Parasitic Electric Energy Use {W}"}},
-    {{"     1;                       !- Rated Total Heating Capacity Sizing Ratio {W/W}"},
-     In71::Omitted},
+     k80 | kCurrent},
+    {{"     20;                      !- Zone Terminal Unit Off Parasitic Electric Energy Use {W}"},
+     k71},
+    {{"     1;                       !- Rated Total Heating Capacity Sizing Ratio {W/W}"}, k80},
+    {{"     1,                       !- Rated Heating Capacity Sizing Ratio {W/W}"}, kCurrent},
+    // Fields added in 9.2. Field 29 has no default; before 24.1 a blank field 30 was read as 0.
+    {{"     ,                        !- Availability Manager List Name"}, kCurrent},
+    {{"     ,                        !- Design Specification ZoneHVAC Sizing Object Name"},
+     kCurrent},
+    {{"     ,                        !- Supplemental Heating Coil Object Type"}, kCurrent},
+    {{"     ,                        !- Supplemental Heating Coil Name"}, kCurrent},
+    {{"     autosize,                !- Maximum Supply Air Temperature from Supplemental Heater "
+      "{C}"},
+     kCurrent},
+    {{"     21;                      !- Maximum Outdoor Dry-Bulb Temperature for Supplemental "
+      "Heater Operation {C}"},
+     kCurrent},
 };
 
 }  // namespace
@@ -123,7 +163,7 @@ void writeTerminalUnit(IdfLines& out, const U& unit, VrfVersion version) {
   out.blankLine();
   const FanMode& fan = fanMode(unit);
   out.lines(unit, fan.head);
-  out.lines<U>(unit, kFanBody);
+  writeLines<U>(out, unit, kFanBody, version);
   out.lines(unit, fan.tail);
   out.blankLine();
 }

@@ -1,5 +1,9 @@
 // Each folder under golden/ holds an in.idf and the expandedVAK.idf expected from it, written
 // out by hand from the object layouts; optional stdout.txt holds the expected console text.
+// The *_current cases are *_80 models under a Version of the current layout; their expected
+// files are the "8.0" ones with the equipment list and terminal unit fields of 9.2 written in,
+// and the 26.1 label wherever the dictionary renamed a field. The *_71 and *_80 files are the
+// byte-for-byte reference of those two layouts.
 
 #include <gtest/gtest.h>
 

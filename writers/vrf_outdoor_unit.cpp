@@ -22,7 +22,8 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
       ",           !- Gross Rated Total Cooling Capacity {W}"},
      kCurrent},
     {{"     ", get<&Odu::ratedCoolingCOP>, ",           !- Rated Cooling COP {W/W}"}, k71 | k80},
-    {{"     ", get<&Odu::ratedCoolingCOP>, ",           !- Gross Rated Cooling COP {W/W}"}, kCurrent},
+    {{"     ", get<&Odu::ratedCoolingCOP>, ",           !- Gross Rated Cooling COP {W/W}"},
+     kCurrent},
     {{"     -6,                      !- Minimum Outdoor Temperature in Cooling Mode {C}"},
      k71 | k80},
     {{"     -6,                      !- Minimum Condenser Inlet Node Temperature in Cooling Mode "
@@ -56,7 +57,8 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
     {{"     1,                       !- Rated Total Heating Capacity Sizing Ratio {W/W}"}, k80},
     {{"     1,                       !- Rated Heating Capacity Sizing Ratio {W/W}"}, kCurrent},
     {{"     ", get<&Odu::ratedHeatingCOP>, ",           !- Rated Heating COP {W/W}"}, k71 | k80},
-    {{"     ", get<&Odu::ratedHeatingCOP>, ",           !- Gross Rated Heating COP {W/W}"}, kCurrent},
+    {{"     ", get<&Odu::ratedHeatingCOP>, ",           !- Gross Rated Heating COP {W/W}"},
+     kCurrent},
     {{"     -20,                     !- Minimum Outdoor Temperature in Heating Mode {C}"},
      k71 | k80},
     {{"     -20,                     !- Minimum Condenser Inlet Node Temperature in Heating Mode "
@@ -123,7 +125,7 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
     {{"     2,                       !- Number of Compressors"}, k71 | k80},
     {{"     2,                       !- Number of Compressors {dimensionless}"}, kCurrent},
     // Not a typing slip: the "8.0" line has one blank fewer before "!-" than the "7.1" line, and
-    // each layout's reference output has its own form.
+    // each layout's reference output has its own form; the current layout keeps the "8.0" one.
     {{"     0.5,                    !- Ratio of Compressor Size to Total Compressor Capacity"},
      k80},
     {{"     0.5,                    !- Ratio of Compressor Size to Total Compressor Capacity "

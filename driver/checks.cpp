@@ -54,10 +54,10 @@ void checkVersion(const ScanResult& scanned, std::ostream& d) {
   } else {
     warning(d) << units << " but the Version value is " << quoted(scanned.version)
                << ", which selects no object layout; no VRF object is written and the zones get "
-                  "no HVAC; declare one of "
+                  "no HVAC; the supported values are "
                << supportedVersionList()
-               << " and write the file's objects for that version (EnergyPlus's version updater "
-                  "carries a model forward)\n";
+               << "; declare one of them and write the file's objects for that version, carrying "
+                  "a model of another version forward with EnergyPlus's version updater\n";
   }
 }
 

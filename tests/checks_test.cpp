@@ -30,7 +30,7 @@ TEST(Checks, ACompleteSystemExpandsWithoutWarnings) {
   u2.zone = "Z2";
   u2.fanMode = "Constant";
   u2.placement = "drawthrough";
-  for (const char* version : {"7.1", "8.0"}) {
+  for (const char* version : {"7.1", "8.0", "9.2", "24.1.0", "26.1"}) {
     const std::string input = std::string("Version,\n  ") + version + ";\n" +
                               test::thermostatText("T1") + test::outdoorText("OU") +
                               Indoor().text() + u2.text();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,28 @@ TEST(OutdoorUnit, SevenOneIsEightZeroWithTheListedChanges) {
   EXPECT_EQ(v80, v71);
 }
 
+// Everything before the "!-" of a field line: what EnergyPlus reads.
+std::string code(const std::string& line) {
+  return line.substr(0, line.find("!-"));
+}
+
+TEST(OutdoorUnit, CurrentIsEightZeroWithTheRenamedLabels) {
+  const VRVUnidadExterior o = outdoorUnit();
+  const Lines v80 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V8_0); });
+  const Lines now = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::Current); });
+  ASSERT_EQ(now.size(), v80.size());
+  std::size_t renamed = 0;
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    EXPECT_EQ(code(now[i]), code(v80[i])) << "line " << i + 1;
+    if (now[i] != v80[i]) ++renamed;
+  }
+  EXPECT_EQ(renamed, 22u);
+  EXPECT_EQ(now[3], "     14000,           !- Gross Rated Total Cooling Capacity {W}");
+  EXPECT_EQ(now[49],
+            "     5,                       !- Maximum Outdoor Dry-Bulb Temperature for "
+            "Crankcase Heater {C}");
+}
+
 TEST(TerminalUnit, LineCountsByVersionAndFanMode) {
   test::Indoor cycling;
   test::Indoor constant;
@@ -120,6 +143,10 @@ TEST(TerminalUnit, LineCountsByVersionAndFanMode) {
             1 + 25 + 1 + 13 + 1u);
   EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::V7_1); }).size(),
             1 + 24 + 1 + 13 + 1u);
+  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u1, VrfVersion::Current); }).size(),
+            1 + 31 + 1 + 15 + 1u);
+  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::Current); }).size(),
+            1 + 31 + 1 + 13 + 1u);
 }
 
 TEST(TerminalUnit, VersionsDifferOnlyInTheLastLines) {
@@ -157,7 +184,8 @@ TEST(IndoorBlock, ValuesGoInUnchanged) {
   i.name = "Office 1 ";
   i.zone = "";
   const auto u = test::parse<VRVUnidadInterior>(i.fields());
-  const Lines mixer = written([&](IdfLines& out) { writeMixerAndCoolingCoil(out, u, VrfVersion::V8_0); });
+  const Lines mixer =
+      written([&](IdfLines& out) { writeMixerAndCoolingCoil(out, u, VrfVersion::V8_0); });
   EXPECT_EQ(mixer[6], "     Office 1  Relief Air Outlet Node 1,!- Relief Air Stream Node Name");
   const Lines control = written([&](IdfLines& out) { writeZoneControl(out, u); });
   EXPECT_EQ(control[3], "      Control,             !- Name");
@@ -210,6 +238,50 @@ TEST(VrfFrame, OnlyAnExactVersionSelectsALayout) {
   }
   EXPECT_NE(test::expand("Version,\n7.1;\n" + body).output.find("     Electric;"),
             std::string::npos);
+}
+
+// The generated objects as EnergyPlus reads them: class and field values, comments dropped.
+std::vector<Lines> objectsOf(const std::string& text) {
+  std::vector<Lines> objects;
+  Lines current;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    line = line.substr(0, line.find('!'));
+    const std::size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos) continue;
+    const std::size_t end = line.find_last_of(",;");
+    current.push_back(line.substr(first, end - first));
+    if (line[end] == ';') objects.push_back(std::move(current)), current.clear();
+  }
+  return objects;
+}
+
+TEST(VrfFrame, CurrentDiffersFromEightZeroInTwoObjectsOnly) {
+  test::Indoor b;
+  b.name = "U2";
+  b.zone = "Z2";
+  b.fanMode = "Constant";
+  const std::string body = test::thermostatText("T1") + test::outdoorText("OU") +
+                           test::Indoor().text() + b.text() + test::outdoorText("OU2");
+  const std::vector<Lines> v80 = objectsOf(test::expand("Version,\n  8.0;\n" + body).output);
+  const std::vector<Lines> now = objectsOf(test::expand("Version,\n  25.2.0;\n" + body).output);
+  ASSERT_EQ(now.size(), v80.size());
+  std::size_t lists = 0, terminals = 0;
+  for (std::size_t i = 1; i < now.size(); ++i) {  // the Version objects differ, of course
+    Lines expected = v80[i];
+    if (expected[0] == "ZoneHVAC:EquipmentList") {
+      ++lists;
+      expected.insert(expected.begin() + 2, "SequentialLoad");
+      expected.insert(expected.end(), {"", ""});
+    } else if (expected[0] == "ZoneHVAC:TerminalUnit:VariableRefrigerantFlow") {
+      ++terminals;
+      ASSERT_EQ(expected.size(), 25u);
+      expected.insert(expected.end(), {"", "", "", "", "autosize", "21"});
+    }
+    EXPECT_EQ(now[i], expected) << "object " << i;
+  }
+  EXPECT_EQ(lists, 2u);
+  EXPECT_EQ(terminals, 2u);
 }
 
 TEST(VrfFrame, GeneratedLinesEndLikeTheInput) {

@@ -79,7 +79,7 @@ TEST(Examples, ExpandWithoutAWord) {
     EXPECT_NE(run.output.find("AirConditioner:VariableRefrigerantFlow,"), std::string::npos)
         << entry.path();
   }
-  EXPECT_EQ(seen, 2u);
+  EXPECT_EQ(seen, 3u);
 }
 
 }  // namespace

@@ -1,0 +1,348 @@
+// Checks the output against the EnergyPlus dictionary entries of the version it is written for
+// (tests/energyplus/): field counts, required fields, numbers and their limits, choice keys and
+// the names that one generated object gives another.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace vak {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+std::string slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string trim(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t\r") + 1 - first);
+}
+
+// An IDF object as EnergyPlus reads it: comments dropped, fields split at "," and ";".
+struct Object {
+  std::string className;
+  std::vector<std::string> fields;
+  std::size_t line = 0;  // where its class name stands
+
+  std::string where() const { return "line " + std::to_string(line) + " " + className; }
+};
+
+std::vector<Object> objectsOf(const std::string& idf) {
+  std::vector<Object> objects;
+  std::istringstream in(idf);
+  Object current;
+  bool open = false;
+  std::string field;
+  std::size_t lineNumber = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++lineNumber;
+    line = line.substr(0, line.find('!'));
+    for (char c : line) {
+      if (c != ',' && c != ';') {
+        field += c;
+        continue;
+      }
+      if (!open) {
+        current = Object{trim(field), {}, lineNumber};
+        open = true;
+      } else {
+        current.fields.push_back(trim(field));
+      }
+      field.clear();
+      if (c == ';') {
+        objects.push_back(current);
+        open = false;
+      }
+    }
+    field += ' ';  // a line end separates like a blank
+  }
+  return objects;
+}
+
+// One version's dictionary entries.
+class Dictionary {
+ public:
+  explicit Dictionary(const std::string& version)
+      : json_(json::parse(
+            slurp(fs::path(VAK_DICTIONARY_DIR) / ("dictionary-" + version + ".json")))) {
+    for (const auto& [name, entry] : json_["classes"].items()) byLowerName_[lower(name)] = name;
+  }
+
+  // The class entry for a class name in any letter case, or null when it is not one of ours.
+  const json* entry(const std::string& className) const {
+    const auto found = byLowerName_.find(lower(className));
+    return found == byLowerName_.end() ? nullptr : &json_["classes"][found->second];
+  }
+
+  // The field at `index` (from 0), extensible groups repeated; null past the last field.
+  static const json* field(const json& entry, std::size_t index) {
+    const json& fields = entry["fields"];
+    if (index < fields.size()) return &fields[index];
+    const json& ext = entry["extensible"];
+    if (ext.is_null()) return nullptr;
+    const std::size_t begin = ext["begin_index"], size = ext["size"];
+    return &fields[begin + (index - begin) % size];
+  }
+
+  const json& providers() const { return json_["reference_providers"]; }
+
+ private:
+  json json_;
+  std::map<std::string, std::string> byLowerName_;
+};
+
+bool parseNumber(const std::string& text, double& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return end == text.c_str() + text.size();
+}
+
+bool withinLimit(double value, const json& limit, bool isMinimum) {
+  if (limit.is_null()) return true;
+  const double bound = limit["value"];
+  const bool exclusive = limit["exclusive"];
+  if (isMinimum) return exclusive ? value > bound : value >= bound;
+  return exclusive ? value < bound : value <= bound;
+}
+
+void checkField(const Object& o, std::size_t i, const json& f, std::vector<std::string>& problems) {
+  const std::string& value = o.fields[i];
+  const std::string name = f["name"];
+  const std::string at = o.where() + " field " + std::to_string(i + 1) + " \"" + name + "\" ";
+  if (value.empty()) {
+    if (f["required"]) problems.push_back(at + "is required but blank");
+    return;
+  }
+  const std::string type = f["type"].is_null() ? "" : f["type"].get<std::string>();
+  if (f["kind"] == "N") {
+    if ((f["autosizable"] && lower(value) == "autosize") ||
+        (f["autocalculatable"] && lower(value) == "autocalculate")) {
+      return;
+    }
+    double number = 0;
+    if (!parseNumber(value, number)) {
+      problems.push_back(at + "holds \"" + value + "\", not a number");
+      return;
+    }
+    if (type == "integer" && number != static_cast<double>(static_cast<long long>(number))) {
+      problems.push_back(at + "holds " + value + ", not an integer");
+    }
+    if (!withinLimit(number, f["minimum"], true) || !withinLimit(number, f["maximum"], false)) {
+      problems.push_back(at + "holds " + value + ", outside its limits");
+    }
+  } else if (type == "choice") {
+    const json& keys = f["keys"];
+    const bool known = std::any_of(keys.begin(), keys.end(), [&](const json& key) {
+      return lower(key.get<std::string>()) == lower(value);
+    });
+    if (!known) problems.push_back(at + "holds \"" + value + "\", not one of its keys");
+  }
+}
+
+// Every problem of every object of the dictionary's classes in `idf`. With `names`, also every
+// name that no object provides: for a complete model, whose schedules are all Schedule:Compact.
+enum class Names { Skip, Check };
+std::vector<std::string> problemsOf(const std::string& idf, const Dictionary& dictionary,
+                                    Names names = Names::Check) {
+  std::vector<std::string> problems;
+  const std::vector<Object> objects = objectsOf(idf);
+  // Names each object provides, by name list, for the references below.
+  std::map<std::string, std::set<std::string>> provided;
+  for (const Object& o : objects) {
+    const json* entry = dictionary.entry(o.className);
+    if (entry == nullptr) continue;
+    for (std::size_t i = 0; i < o.fields.size(); ++i) {
+      const json* f = Dictionary::field(*entry, i);
+      if (f == nullptr) continue;
+      for (const json& list : (*f)["reference"]) provided[list].insert(lower(o.fields[i]));
+    }
+  }
+  for (const Object& o : objects) {
+    const json* entry = dictionary.entry(o.className);
+    if (entry == nullptr) continue;
+    const std::size_t minimum = (*entry)["min_fields"];
+    if (o.fields.size() < minimum) {
+      problems.push_back(o.where() + " has " + std::to_string(o.fields.size()) +
+                         " fields, fewer than its minimum of " + std::to_string(minimum));
+    }
+    if ((*entry)["extensible"].is_null() && o.fields.size() > (*entry)["fields"].size()) {
+      problems.push_back(o.where() + " has " + std::to_string(o.fields.size()) +
+                         " fields, more than its " + std::to_string((*entry)["fields"].size()));
+      continue;
+    }
+    for (std::size_t i = 0; i < o.fields.size(); ++i) {
+      const json& f = *Dictionary::field(*entry, i);
+      checkField(o, i, f, problems);
+      if (o.fields[i].empty()) continue;
+      // A name must be given by an object of one of the lists' classes, unless a class outside
+      // these entries (Zone, Schedule:Constant, ...) may give it.
+      if (names == Names::Skip || f["object_list"].empty()) continue;
+      bool known = false, complete = true;
+      for (const json& list : f["object_list"]) {
+        const json& by =
+            dictionary.providers().contains(list) ? dictionary.providers()[list] : json::array();
+        complete =
+            complete && !by.empty() && std::all_of(by.begin(), by.end(), [&](const json& provider) {
+              return dictionary.entry(provider["class"]) != nullptr;
+            });
+        known = known || provided[list].count(lower(o.fields[i])) != 0;
+      }
+      if (complete && !known) {
+        problems.push_back(o.where() + " field " + std::to_string(i + 1) + " names \"" +
+                           o.fields[i] + "\", which no object of " + f["object_list"].dump() +
+                           " provides");
+      }
+    }
+  }
+  return problems;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& l : lines) text += l + "\n";
+  return text;
+}
+
+TEST(DictionaryCheck, FindsWhatEnergyPlusWouldReject) {
+  const Dictionary d("26.1");
+  const std::string bad =
+      "ZoneHVAC:EquipmentList,\n  Z Eq,\n  Sequential,\n"
+      "  ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,\n  U1,\n  1,\n  1.5;\n"
+      "Curve:Linear,\n  C,\n  1,\n  x,\n  0,\n  1,\n  ,\n  ,\n  Dimensionless,\n  Dimensionless;\n"
+      "Fan:OnOff,\n  F,\n  S,\n  1.2,\n  75,\n  0.3,\n  0.9,\n  1,\n  A,\n  B,\n  ,\n  ,\n  g,\n  "
+      "extra;\n"
+      "Coil:Heating:DX:VariableRefrigerantFlow,\n  H,\n  ,\n  autosize,\n  autosize,\n  A,\n  B,\n"
+      "  NoSuchCurve,\n  NoSuchCurve;\n";
+  const std::vector<std::string> p = problemsOf(bad, d);
+  const std::string all = joined(p);
+  EXPECT_NE(all.find("fewer than its minimum of 8"), std::string::npos) << all;
+  EXPECT_NE(all.find("\"Load Distribution Scheme\" holds \"Sequential\", not one of its keys"),
+            std::string::npos)
+      << all;
+  EXPECT_NE(all.find("holds 1.5, not an integer"), std::string::npos) << all;
+  EXPECT_NE(all.find("\"Coefficient2 x\" holds \"x\", not a number"), std::string::npos) << all;
+  EXPECT_NE(all.find("Fan:OnOff has 13 fields, more than its 12"), std::string::npos) << all;
+  EXPECT_NE(all.find("names \"NoSuchCurve\", which no object of "
+                     "[\"UnivariateFunctions\",\"BivariateFunctions\"]"),
+            std::string::npos)
+      << all;
+  EXPECT_EQ(
+      problemsOf("Fan:OnOff,\n  F,\n  ,\n  1.2,\n  75,\n  0.3,\n  0.9,\n  1,\n  A,\n  B;\n", d)
+          .size(),
+      1u)
+      << "a fan efficiency of 1.2 is above its maximum of 1";
+  EXPECT_NE(joined(problemsOf("NodeList,\n  N,\n  ;\n", d)).find("is required but blank"),
+            std::string::npos);
+}
+
+// A layout and the models written in it: the golden cases whose folder name ends in the
+// layout's suffix, and one example. "7.1" is left out: its dictionary disagrees with the 7.1
+// program on the compressor size ratio and the defrost curve (see energyplus/README.md).
+struct LayoutModels {
+  const char* dictionary;
+  const char* goldenSuffix;
+  const char* example;
+};
+
+void PrintTo(const LayoutModels& layout, std::ostream* os) {
+  *os << layout.dictionary;
+}
+
+std::vector<fs::path> modelsOf(const LayoutModels& layout) {
+  std::vector<fs::path> models;
+  for (const auto& entry : fs::directory_iterator(VAK_GOLDEN_DIR)) {
+    if (entry.path().filename().string().ends_with(layout.goldenSuffix)) {
+      models.push_back(entry.path() / "in.idf");
+    }
+  }
+  std::sort(models.begin(), models.end());
+  models.push_back(fs::path(VAK_EXAMPLES_DIR) / layout.example / "in.idf");
+  return models;
+}
+
+class LayoutFitsItsDictionary : public ::testing::TestWithParam<LayoutModels> {};
+
+TEST_P(LayoutFitsItsDictionary, EveryModel) {
+  const Dictionary d(GetParam().dictionary);
+  const std::vector<fs::path> models = modelsOf(GetParam());
+  std::size_t withVrf = 0;
+  for (const fs::path& model : models) {
+    ASSERT_TRUE(fs::exists(model)) << model;
+    const test::Run run = test::expand(slurp(model));
+    // A golden model may be one whose Version writes no VRF object.
+    if (run.output.find("AirConditioner:VariableRefrigerantFlow,") == std::string::npos) continue;
+    ++withVrf;
+    // The golden models leave out what the generated objects name; the examples are whole.
+    const bool whole = model.parent_path().parent_path() == fs::path(VAK_EXAMPLES_DIR);
+    std::vector<std::string> problems =
+        problemsOf(run.output, d, whole ? Names::Check : Names::Skip);
+    // The list of an outdoor unit that serves nobody holds its name alone, one field short of
+    // the minimum, in every layout; the warnings say so.
+    if (run.diagnostics.find("its terminal unit list is written empty") != std::string::npos) {
+      std::erase_if(problems, [](const std::string& p) {
+        return p.ends_with("ZoneTerminalUnitList has 1 fields, fewer than its minimum of 2");
+      });
+    }
+    EXPECT_EQ(joined(problems), "") << model;
+  }
+  EXPECT_GE(withVrf, 6u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, LayoutFitsItsDictionary,
+                         ::testing::Values(LayoutModels{"26.1", "_current", "vrf-current"},
+                                           LayoutModels{"8.0", "_80", "office-8.0"}),
+                         [](const auto& info) {
+                           return std::string(info.param.goldenSuffix).substr(1);
+                         });
+
+// Both fan classes, several outdoor units, indoor units of each: every generated class at once.
+TEST(CurrentLayout, EveryGeneratedClassFitsTheDictionaryOf26_1) {
+  test::Indoor a, b, c;
+  b.name = "U2";
+  b.zone = "Z2";
+  b.fanMode = "Constant";
+  c.name = "U3";
+  c.zone = "Z3";
+  c.outdoor = "OU2";
+  const std::string schedules =
+      "Schedule:Compact,\n  AlwaysOn,\n  ,\n  Through: 12/31,\n  For: AllDays,\n  Until: 24:00,\n"
+      "  1;\n"
+      "Schedule:Compact,\n  VRF Priority Sch,\n  ,\n  Through: 12/31,\n  For: AllDays,\n"
+      "  Until: 24:00,\n  1;\n";
+  const test::Run run = test::expand("Version,\n  26.1;\n" + schedules +
+                                     test::thermostatText("T1") + test::outdoorText("OU") +
+                                     test::outdoorText("OU2") + a.text() + b.text() + c.text());
+  std::set<std::string> classes;
+  for (const Object& o : objectsOf(run.output)) classes.insert(o.className);
+  const Dictionary d("26.1");
+  EXPECT_EQ(classes.size(), 21u) << "the 20 classes and Version";
+  EXPECT_EQ(joined(problemsOf(run.output, d)), "");
+}
+
+}  // namespace
+}  // namespace vak

@@ -1,0 +1,120 @@
+// libFuzzer target over the in-memory conversion. Besides not crashing, a run must keep every
+// line it copies, write nothing else for an input without templates, and give the same result
+// when repeated.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/convert.h"
+
+namespace {
+
+struct Run {
+  std::string output;
+  std::string console;
+  std::string diagnostics;
+
+  bool operator==(const Run&) const = default;
+};
+
+Run convertText(std::string_view input) {
+  std::istringstream in{std::string(input)};
+  std::ostringstream out, console, diagnostics;
+  vak::convert(in, out, console, diagnostics);
+  return {out.str(), console.str(), diagnostics.str()};
+}
+
+// What the conversion must copy, worked out from the input alone.
+struct Copy {
+  std::string text;
+  bool templates = false;  // a template object was left out
+  bool crlf = false;
+};
+
+constexpr std::string_view kTemplateClasses[] = {
+    "HVACVAKTemplate:Thermostat",
+    "HVACVAKTemplate:VRVUnidadInterior",
+    "HVACVAKTemplate:VRVUnidadExterior",
+};
+
+bool has(std::string_view text, char c) {
+  return text.find(c) != std::string_view::npos;
+}
+
+// The lines as the conversion reads them: the pieces between "\n"s, the last one (empty when
+// the input ends with "\n") included. A "\r" before a "\n" belongs to the line break.
+std::vector<std::string_view> readLines(std::string_view input) {
+  std::vector<std::string_view> lines;
+  for (std::size_t nl; (nl = input.find('\n')) != std::string_view::npos;) {
+    std::string_view line = input.substr(0, nl);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    input.remove_prefix(nl + 1);
+  }
+  lines.push_back(input);
+  return lines;
+}
+
+Copy expectedCopy(std::string_view input) {
+  Copy copy;
+  const std::size_t firstBreak = input.find('\n');
+  copy.crlf =
+      firstBreak != std::string_view::npos && firstBreak > 0 && input[firstBreak - 1] == '\r';
+  const std::string_view eol = copy.crlf ? "\r\n" : "\n";
+  const std::vector<std::string_view> lines = readLines(input);
+  bool open = false;  // an ordinary object has begun and not ended
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string_view code = lines[i].substr(0, lines[i].find('!'));
+    if (!open && has(code, ',')) {
+      const std::string_view className = code.substr(0, code.find(','));
+      bool isTemplate = false;
+      for (std::string_view t : kTemplateClasses) isTemplate = isTemplate || className == t;
+      if (isTemplate) {
+        // The class line and the field lines up to the first with ";" and no ","; comments
+        // included, as the field reader looks at whole lines.
+        copy.templates = true;
+        while (++i < lines.size() && !(has(lines[i], ';') && !has(lines[i], ','))) {
+        }
+        continue;
+      }
+      open = true;
+    }
+    if (open && has(code, ';')) open = false;
+    copy.text.append(lines[i]).append(eol);
+  }
+  return copy;
+}
+
+[[noreturn]] void fail(const char* what) {
+  std::fprintf(stderr, "vak_fuzz: %s\n", what);
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const Run run = convertText(input);
+  const Copy copy = expectedCopy(input);
+
+  if (run.output.compare(0, copy.text.size(), copy.text) != 0) {
+    fail("the output does not begin with the input's copied lines");
+  }
+  if (!copy.templates && run.output.size() != copy.text.size()) {
+    fail("an input without templates gave more than its copied lines");
+  }
+  if (copy.crlf) {
+    for (std::size_t nl = run.output.find('\n'); nl != std::string::npos;
+         nl = run.output.find('\n', nl + 1)) {
+      if (nl == 0 || run.output[nl - 1] != '\r') fail("a bare \"\\n\" in a CRLF output");
+    }
+  }
+  if (!(convertText(input) == run)) fail("the same input gave a different result");
+  return 0;
+}

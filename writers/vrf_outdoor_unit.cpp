@@ -8,22 +8,21 @@ namespace vak {
 
 namespace {
 
-using Odu = VRVUnidadExterior;  // the outdoor unit; U is always the indoor unit
+using O = VRVUnidadExterior;  // in every writer O is the outdoor unit, U the indoor unit
 
 // One AirConditioner:VariableRefrigerantFlow per outdoor unit, then an empty line. The heat
 // pump's curves are the fixed curve set, named here by their fixed names.
-constexpr VersionedLine<Odu> kHeatPump[] = {
+constexpr VersionedLine<O> kHeatPump[] = {
     {{"AirConditioner:VariableRefrigerantFlow,"}},
-    {{"     ", get<&Odu::name>, ",           !- Heat Pump Name"}},
-    {{"     ", get<&Odu::availabilityScheduleName>, ",           !- Availability Schedule Name"}},
-    {{"     ", get<&Odu::ratedCoolingCapacity>, ",           !- Rated Total Cooling Capacity {W}"},
+    {{"     ", get<&O::name>, ",           !- Heat Pump Name"}},
+    {{"     ", get<&O::availabilityScheduleName>, ",           !- Availability Schedule Name"}},
+    {{"     ", get<&O::ratedCoolingCapacity>, ",           !- Rated Total Cooling Capacity {W}"},
      k71 | k80},
-    {{"     ", get<&Odu::ratedCoolingCapacity>,
+    {{"     ", get<&O::ratedCoolingCapacity>,
       ",           !- Gross Rated Total Cooling Capacity {W}"},
      kCurrent},
-    {{"     ", get<&Odu::ratedCoolingCOP>, ",           !- Rated Cooling COP {W/W}"}, k71 | k80},
-    {{"     ", get<&Odu::ratedCoolingCOP>, ",           !- Gross Rated Cooling COP {W/W}"},
-     kCurrent},
+    {{"     ", get<&O::ratedCoolingCOP>, ",           !- Rated Cooling COP {W/W}"}, k71 | k80},
+    {{"     ", get<&O::ratedCoolingCOP>, ",           !- Gross Rated Cooling COP {W/W}"}, kCurrent},
     {{"     -6,                      !- Minimum Outdoor Temperature in Cooling Mode {C}"},
      k71 | k80},
     {{"     -6,                      !- Minimum Condenser Inlet Node Temperature in Cooling Mode "
@@ -50,15 +49,14 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
       "Part-Load Ratio Curve Name"}},
     {{"     CoolingCombRatio,        !- Cooling Combination Ratio Correction Factor Curve Name"}},
     {{"     VRFCPLFFPLR,             !- Cooling Part-Load Fraction Correlation Curve Name"}},
-    {{"     ", get<&Odu::ratedHeatingCapacity>, ",           !- Rated Total Heating Capacity {W}"},
+    {{"     ", get<&O::ratedHeatingCapacity>, ",           !- Rated Total Heating Capacity {W}"},
      k71 | k80},
-    {{"     ", get<&Odu::ratedHeatingCapacity>, ",           !- Gross Rated Heating Capacity {W}"},
+    {{"     ", get<&O::ratedHeatingCapacity>, ",           !- Gross Rated Heating Capacity {W}"},
      kCurrent},
     {{"     1,                       !- Rated Total Heating Capacity Sizing Ratio {W/W}"}, k80},
     {{"     1,                       !- Rated Heating Capacity Sizing Ratio {W/W}"}, kCurrent},
-    {{"     ", get<&Odu::ratedHeatingCOP>, ",           !- Rated Heating COP {W/W}"}, k71 | k80},
-    {{"     ", get<&Odu::ratedHeatingCOP>, ",           !- Gross Rated Heating COP {W/W}"},
-     kCurrent},
+    {{"     ", get<&O::ratedHeatingCOP>, ",           !- Rated Heating COP {W/W}"}, k71 | k80},
+    {{"     ", get<&O::ratedHeatingCOP>, ",           !- Gross Rated Heating COP {W/W}"}, kCurrent},
     {{"     -20,                     !- Minimum Outdoor Temperature in Heating Mode {C}"},
      k71 | k80},
     {{"     -20,                     !- Minimum Condenser Inlet Node Temperature in Heating Mode "
@@ -89,18 +87,18 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
     {{"     0.15,                    !- Minimum Heat Pump Part-Load Ratio"}, k71 | k80},
     {{"     0.15,                    !- Minimum Heat Pump Part-Load Ratio {dimensionless}"},
      kCurrent},
-    {{"     ", get<&Odu::masterThermostatZoneName>,
+    {{"     ", get<&O::masterThermostatZoneName>,
       ",           !- Zone Name for Master Thermostat Location"}},
-    {{"     ", get<&Odu::masterThermostatPriorityControlType>,
+    {{"     ", get<&O::masterThermostatPriorityControlType>,
       ",           !- Master Thermostat Priority Control Type"}},
-    {{"     ", get<&Odu::thermostatPriorityScheduleName>,
+    {{"     ", get<&O::thermostatPriorityScheduleName>,
       ",           !- Thermostat Priority Schedule Name"}},
-    {{"     ", get<&Odu::name>, "ListTerminal,           !- Zone Terminal Unit List Name"}},
+    {{"     ", get<&O::name>, "ListTerminal,           !- Zone Terminal Unit List Name"}},
     {{"     No,                      !- Heat Pump Waste Heat Recovery"}},
-    {{"     ", get<&Odu::equivalentPipingLength>,
+    {{"     ", get<&O::equivalentPipingLength>,
       ",           !- Equivalent Piping Length used for Piping Correction Factor in Cooling Mode "
       "{m}"}},
-    {{"     ", get<&Odu::verticalHeight>,
+    {{"     ", get<&O::verticalHeight>,
       ",           !- Vertical Height used for Piping Correction Factor {m}"}},
     {{"     CoolingLengthCorrectionFactor,  !- Piping Correction Factor for Length in Cooling Mode "
       "Curve Name"}},
@@ -110,7 +108,7 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
     {{"     -0.000386,               !- Piping Correction Factor for Height in Cooling Mode "
       "Coefficient {1/m}"},
      kCurrent},
-    {{"     ", get<&Odu::equivalentPipingLength>,
+    {{"     ", get<&O::equivalentPipingLength>,
       ",           !- Equivalent Piping Length used for Piping Correction Factor in Heating Mode "
       "{m}"}},
     {{"     ,                        !- Piping Correction Factor for Length in Heating Mode Curve "
@@ -139,19 +137,19 @@ constexpr VersionedLine<Odu> kHeatPump[] = {
     {{"     5,                       !- Maximum Outdoor Dry-Bulb Temperature for Crankcase Heater "
       "{C}"},
      kCurrent},
-    {{"     ", get<&Odu::defrostStrategy>, ",           !- Defrost Strategy"}},
+    {{"     ", get<&O::defrostStrategy>, ",           !- Defrost Strategy"}},
     {{"     OnDemand,                !- Defrost Control"}},
     {{"     VRFCoolEIRFT,            !- Defrost Energy Input Ratio Modifier Function of "
       "Temperature Curve Name"}},
     {{"     0.058333,                !- Defrost Time Period Fraction"}, k71 | k80},
     {{"     0.058333,                !- Defrost Time Period Fraction {dimensionless}"}, kCurrent},
-    {{"     ", get<&Odu::resistiveDefrostHeaterCapacity>,
+    {{"     ", get<&O::resistiveDefrostHeaterCapacity>,
       ",           !- Resistive Defrost Heater Capacity {W}"}},
     {{"     5,                       !- Maximum Outdoor Dry-bulb Temperature for Defrost Operation "
       "{C}"}},
     {{"     AirCooled,               !- Condenser Type"}},
-    {{"     ", get<&Odu::name>, " MyVRFOANode,      !- Condenser Inlet Node Name"}, k80 | kCurrent},
-    {{"     ", get<&Odu::name>, " MyVRFOANode,      !- Condenser Node Name"}, k71},
+    {{"     ", get<&O::name>, " MyVRFOANode,      !- Condenser Inlet Node Name"}, k80 | kCurrent},
+    {{"     ", get<&O::name>, " MyVRFOANode,      !- Condenser Node Name"}, k71},
     {{"     ,                        !- Condenser Outlet Node Name"}, k80 | kCurrent},
     {{"     ,                        !- Water Condenser Volume Flow Rate {m3/s}"}, k80 | kCurrent},
     {{"     0.9,                     !- Evaporative Condenser Effectiveness {dimensionless}"}},
@@ -212,7 +210,7 @@ void writeOutdoorUnitBanner(IdfLines& out) {
 }
 
 void writeOutdoorUnit(IdfLines& out, const VRVUnidadExterior& unit, VrfVersion version) {
-  writeLines<Odu>(out, unit, kHeatPump, version);
+  writeLines<O>(out, unit, kHeatPump, version);
 }
 
 }  // namespace vak

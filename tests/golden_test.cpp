@@ -64,6 +64,19 @@ TEST_P(Golden, ExpandsToTheExpectedFile) {
   EXPECT_EQ(run.console, expectedConsole);
 }
 
+// Every line of a CRLF input's output ends in CRLF, copied or generated, in both layouts.
+TEST_P(Golden, ACrlfInputGivesTheCrlfForm) {
+  const fs::path dir = fs::path(VAK_GOLDEN_DIR) / GetParam();
+  const auto crlf = [](const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+  };
+  const test::Run run = test::expand(crlf(slurp(dir / "in.idf")));
+  const std::string expected = crlf(slurp(dir / "expected.idf"));
+  EXPECT_TRUE(run.output == expected) << firstDifference(expected, run.output);
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, Golden, ::testing::ValuesIn(cases()),
                          [](const auto& info) { return info.param; });
 

@@ -100,6 +100,31 @@ TEST(Scan, CommentsNeverOpenOrCloseObjects) {
                   "  Z1,  ! still; open", "  0;  ! closed, now", ""));
 }
 
+// A comment begins at the first "!"; later "!"s are comment text, so the "," and ";" between
+// them count for nothing.
+TEST(Scan, TheFirstBangStartsTheComment) {
+  // A ";" between two "!"s on a class line does not close the object: the template class name
+  // on the next line is a field of the open object and is copied.
+  const std::string classLine =
+      lines("Zone,  !- one zone; see ! below", "HVACVAKTemplate:Thermostat,", "  Z1;");
+  Scanned s = scanText(classLine + kThermostat);
+  EXPECT_EQ(s.output, classLine + "\n");
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+
+  // The same for a ";" in the comment of a field line.
+  const std::string fieldLine =
+      lines("Zone,", "  Z1,  !- Name ! ends; here ! really", "HVACVAKTemplate:Thermostat,", "  0;");
+  s = scanText(fieldLine + kThermostat);
+  EXPECT_EQ(s.output, fieldLine + "\n");
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+
+  // A "," between two "!"s outside any object opens none: the template that follows is read.
+  const std::string note = lines("Material  ! a, b ! c");
+  s = scanText(note + kThermostat);
+  EXPECT_EQ(s.output, note + "\n");
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+}
+
 TEST(Scan, ObjectOpenedAndClosedOnOneLine) {
   const Scanned s = scanText("Output:Surfaces:List,Details;\n" + kThermostat);
   EXPECT_EQ(s.result.templates.thermostats.size(), 1u);

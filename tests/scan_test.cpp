@@ -135,6 +135,7 @@ TEST(Scan, VersionForms) {
   EXPECT_EQ(scanText("Version,\n8.0;  !- Version Identifier\n").result.version, "8.0");
   EXPECT_EQ(scanText("Version,\n    7.1;").result.version, "7.1");
   EXPECT_EQ(scanText("Version,\n  8.0 ;\n").result.version, "8.0 ");
+  EXPECT_EQ(scanText("Version,\n  8.0;  Timestep,4;\n").result.version, "8.0");  // first ";"
   EXPECT_EQ(scanText("Version,\n  \t8.0;\n").result.version, "\t8.0");
   EXPECT_EQ(scanText("Version,8.0;\n").result.version, "Version,8.0");
   EXPECT_EQ(scanText("  Version,\n  8.0;\n").result.version, "");

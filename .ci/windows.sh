@@ -63,4 +63,14 @@ echo "windows: same output as Linux, twice in one folder: $(ls "$cases" | tr '\n
 for suite in build-win/tests/vak_tests.exe build-win/tests/vak_process_tests.exe; do
   wine "$suite" --gtest_brief=1
 done
+# The zip: its program converts an example as the build does.
+rm -f build-win/*.zip
+(cd build-win && cpack -G ZIP >/dev/null)
+mkdir "$work/zip" && (cd "$work/zip" && cmake -E tar xf "$(ls "$OLDPWD"/build-win/*.zip)")
+zipped=$(ls "$work"/zip/*/expandVAKobjects.exe)
+cp "$cases/office-7.1/in.idf" "$work/zip/"
+(cd "$work/zip" && wine "$zipped" >/dev/null)
+cmp "$work/zip/expandedVAK.idf" "$cases/office-7.1/linux/expandedVAK.idf"
+echo "windows: $(basename build-win/*.zip) holds a working program"
+
 echo "windows: checks took $((SECONDS - start)) s"

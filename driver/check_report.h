@@ -69,10 +69,17 @@ std::string_view nameOf(std::string R::*member) {
   return R::kFields[positionOf<R>(member)].name;
 }
 
-// Whether the field's value is the one written (not lost to a malformed line or a cut-off).
+// Whether the field's value is what the modeller wrote, so that checks of its content make
+// sense. Not so for a field whose line was malformed or never read, and not for a value that
+// took in a ';' or '!' or a last field that swallowed the lines after it: those are reported
+// as such, once.
 template <class R>
 bool given(const R& record, std::string R::*member) {
-  return record.lines.read(positionOf<R>(member));
+  const std::size_t position = positionOf<R>(member);
+  const ObjectLines& lines = record.lines;
+  if (!lines.read(position)) return false;
+  if (position + 1 == R::kFields.size() && lines.fieldLines > R::kFields.size()) return false;
+  return (record.*member).find_first_of(";!") == std::string::npos;
 }
 
 std::string counted(std::size_t count, std::string_view what);

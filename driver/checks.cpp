@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "driver/check_lines.h"
+#include "driver/check_names.h"
 #include "driver/check_report.h"
+#include "driver/check_values.h"
 #include "templates/diagnostics.h"
 
 namespace vak {
@@ -223,9 +225,13 @@ void checkTemplates(const ScanResult& scanned, const VrfMembership& members,
                             "get no HVAC; add a "
                          << Outdoor::kClassName << " and name it in their outdoorUnitName\n";
   }
+  checkThermostatValues(t.thermostats, diagnostics);
+  checkNames(scanned, members, vrf, diagnostics);
   if (!vrf) return;
   checkOutdoorUnits(t.outdoorUnits, members, diagnostics);
+  checkOutdoorValues(t.outdoorUnits, t.indoorUnits, members, *vrf, diagnostics);
   checkIndoorUnits(scanned, members, *vrf, diagnostics);
+  checkIndoorValues(t.indoorUnits, members, *vrf, diagnostics);
   checkZones(t.indoorUnits, diagnostics);
 }
 

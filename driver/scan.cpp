@@ -57,6 +57,7 @@ std::string versionValue(std::string_view code) {
 ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   ScanResult result;
   TemplateInput templateInput{in, console};
+  NameCollector names(result.names);
   std::string className;
   bool inside = false;  // an ordinary object is open
   std::string_view line;
@@ -75,11 +76,14 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
           continue;
         }
         inside = true;
+        names.open(className, code.substr(comma + 1), in.lineNumber());
         if (looksLikeVersion(className) &&
             (className != "Version" || code.find(';', comma) != std::string_view::npos)) {
           result.versionObjectsNotTaken.push_back(in.lineNumber());
         }
       }
+    } else {
+      names.more(code);
     }
     if (inside && code.find(';') != std::string_view::npos) {
       if (className == "Version") result.version = versionValue(code);

@@ -13,9 +13,10 @@ using test::Indoor;
 
 const std::string kV80 = "Version,\n  8.0;\n";
 
-// The warnings of one run; standard output must stay untouched whatever they are.
+// The warnings of one run, with the zones and schedule that the tests' templates name defined
+// after them; standard output must stay untouched whatever they are.
 std::string warningsFor(const std::string& input) {
-  const test::Run run = test::expand(input);
+  const test::Run run = test::expand(input + test::namedObjects());
   EXPECT_EQ(run.console, "");
   return run.diagnostics;
 }
@@ -173,7 +174,7 @@ TEST(Checks, ManyUnitsWithOneProblemAreSummarised) {
     u.name = numbered('U', i);
     u.zone = numbered('Z', i);
     u.outdoor = "Nowhere";
-    input += u.text();
+    input += u.text() + "Zone, " + u.zone + ";\n";
   }
   const std::string w = warningsFor(input);
   EXPECT_NE(w.find("\"U2\": outdoorUnitName \"Nowhere\" names no outdoor unit"), std::string::npos);
@@ -193,21 +194,22 @@ namespace {
 
 // Warnings about the lines of template objects, with the line numbers they name.
 std::string templateWarnings(const std::string& input) {
-  const test::Run run = test::expand(input);
-  return run.diagnostics;
+  return test::expand(input + test::namedObjects()).diagnostics;
 }
 
 TEST(TemplateLines, CutOffNamesOnlyLinesThatExist) {
   // Six lines: the class line is line 3, its fields lines 4 to 6.
-  std::string w = templateWarnings("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n");
+  std::string w =
+      test::expand("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n").diagnostics;
   EXPECT_EQ(w,
             "in.idf:3: warning: HVACVAKTemplate:Thermostat \"T1\": the input ends inside this "
             "object, whose fields start at line 4 (3 of 5 fields read); the rest are left empty "
             "and written so; end the object's last field with ';'\n");
   // Without a final line break the count is the same.
-  EXPECT_EQ(templateWarnings("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,"), w);
+  EXPECT_EQ(test::expand("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,").diagnostics,
+            w);
   // No field line at all: no "fields start at" a line beyond the input.
-  w = templateWarnings("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n");
+  w = test::expand("Zone,\n  Z;\nHVACVAKTemplate:Thermostat,\n").diagnostics;
   EXPECT_EQ(w,
             "in.idf:3: warning: HVACVAKTemplate:Thermostat (no name): the input ends inside this "
             "object, right after its class line; all 5 fields are left empty and written so; end "
@@ -247,8 +249,12 @@ TEST(TemplateLines, ALastFieldWithACommaSwallowsTheFollowingLines) {
             "',' out of the comment after the ';'\n");
 
   // Nothing ends it: the rest of the input is gone, said once.
-  w = templateWarnings("HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25,\nZone,\n");
-  EXPECT_NE(w.find("line 7, up to the end of the input, are read as extra fields"),
+  w = test::expand(test::namedObjects() +
+                   "HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25,\nZone,")
+          .diagnostics;
+  EXPECT_NE(w.find("in.idf:12: warning: HVACVAKTemplate:Thermostat \"T1\": the object does not "
+                   "end at its last field, coolingSetpoint, because that line holds ',' instead "
+                   "of ';': line 13, up to the end of the input, are read as extra fields"),
             std::string::npos)
       << w;
   EXPECT_EQ(lineCount(w), 1u) << w;

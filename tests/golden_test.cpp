@@ -1,5 +1,7 @@
 // Each folder under golden/ holds an in.idf and the expandedVAK.idf expected from it, written
-// out by hand from the object layouts; optional stdout.txt holds the expected console text.
+// out by hand from the object layouts; optional stdout.txt holds the expected console text and
+// stderr.txt the expected warnings. A case without stderr.txt is a correct model: it must
+// expand without a word on standard error.
 // The *_current cases are *_80 models under a Version of the current layout; their expected
 // files are the "8.0" ones with the equipment list and terminal unit fields of 9.2 written in,
 // and the 26.1 label wherever the dictionary renamed a field. The *_71 and *_80 files are the
@@ -62,6 +64,17 @@ TEST_P(Golden, ExpandsToTheExpectedFile) {
   const std::string expectedConsole =
       fs::exists(dir / "stdout.txt") ? slurp(dir / "stdout.txt") : "";
   EXPECT_EQ(run.console, expectedConsole);
+  const std::string expectedWarnings =
+      fs::exists(dir / "stderr.txt") ? slurp(dir / "stderr.txt") : "";
+  EXPECT_EQ(run.diagnostics, expectedWarnings);
+}
+
+// The correct cases stay correct cases: a fault planted in one of them is caught by the test
+// above only while it has no stderr.txt.
+TEST(Golden, WorkedExamplesAreSilent) {
+  for (const char* name : {"vrf_worked_71", "vrf_worked_80"}) {
+    EXPECT_FALSE(fs::exists(fs::path(VAK_GOLDEN_DIR) / name / "stderr.txt")) << name;
+  }
 }
 
 // Every line of a CRLF input's output ends in CRLF, copied or generated, in both layouts.

@@ -105,7 +105,7 @@ class Process : public ::testing::Test {
 };
 
 const std::string kInput =
-    "Version,\n  8.0;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25;\n";
+    "Version,\n  8.0;\nZone, Z1;\nHVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25;\n";
 
 TEST_F(Process, NormalRunWritesTheOutputAndSaysOk) {
   spit(dir_ / "in.idf", kInput);
@@ -114,10 +114,10 @@ TEST_F(Process, NormalRunWritesTheOutputAndSaysOk) {
   EXPECT_EQ(r.out, "ExpandVAKObjects....OK\n");
   EXPECT_EQ(r.err, "");
   const std::string output = slurp(dir_ / "expandedVAK.idf");
-  EXPECT_EQ(
-      output.rfind(
-          "Version,\n  8.0;\n\n\n!-   ===========  ALL OBJECTS IN CLASS: SCHEDULETYPELIMITS", 0),
-      0u);
+  EXPECT_EQ(output.rfind("Version,\n  8.0;\nZone, Z1;\n\n\n!-   ===========  ALL OBJECTS IN CLASS: "
+                         "SCHEDULETYPELIMITS",
+                         0),
+            0u);
   EXPECT_EQ(entries(), 2u);  // no temporary file left behind
   struct stat st {};
   ASSERT_EQ(::stat((dir_ / "expandedVAK.idf").c_str(), &st), 0);

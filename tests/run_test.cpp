@@ -35,7 +35,7 @@ std::string message(std::errc e) {
 // A model with every template class, so that all writers run.
 std::string model() {
   test::Indoor indoor;
-  return test::lines("Version,", "  8.0;", "Zone,", "  Z1;") + test::thermostatText("T1") +
+  return test::lines("Version,", "  8.0;") + test::namedObjects() + test::thermostatText("T1") +
          indoor.text() + test::outdoorText("OU");
 }
 

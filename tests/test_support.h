@@ -35,6 +35,20 @@ std::string lines(const Lines&... l) {
   return text;
 }
 
+// A value as warnings quote it.
+inline std::string quotedForTest(std::string_view text) {
+  std::string q = "\"";
+  for (char c : text) q += c == '\t' ? std::string("\\t") : std::string(1, c);
+  return q + "\"";
+}
+
+// The ordinary objects that the templates of the tests name: zones Z1 to Z4 and the schedule
+// AlwaysOn. 6 lines.
+inline std::string namedObjects() {
+  return lines("Zone, Z1;", "Zone, Z2;", "Zone, Z3;", "Zone, Z4;", "Schedule:Constant,",
+               "  AlwaysOn, , 1;");
+}
+
 // A template object: its class line, then one field a line.
 inline std::string templateObject(std::string_view className,
                                   const std::vector<std::string>& fields) {

@@ -1,0 +1,195 @@
+#include "driver/check_names.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "driver/check_report.h"
+
+namespace vak {
+
+namespace {
+
+using Indoor = VRVUnidadInterior;
+using Outdoor = VRVUnidadExterior;
+
+constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
+
+// Names as EnergyPlus compares them, and the first line that gave each.
+using NameIndex = std::unordered_map<std::string, std::size_t>;
+
+NameIndex indexOf(const std::vector<NamedAt>& named) {
+  NameIndex index;
+  for (const NamedAt& n : named) index.emplace(nameKey(n.name), n.line);
+  return index;
+}
+
+// Templates of one class sharing a name: EnergyPlus stops on the objects written twice.
+template <class R>
+void checkDuplicates(const std::deque<R>& records, std::string_view kind,
+                     std::string_view writtenTwice, std::ostream& d) {
+  Problem duplicate(d, cat(kind, "s that share a name"));
+  std::unordered_map<std::string, const R*> seen;
+  for (const R& r : records) {
+    if (r.name.empty() || !given(r, &R::name)) continue;
+    const auto [it, first] = seen.emplace(nameKey(r.name), &r);
+    if (first) continue;
+    const R& earlier = *it->second;
+    const std::string same =
+        earlier.name == r.name
+            ? cat("the name is already used by the ", kind, " at line ", earlier.lines.classLine)
+            : cat("the name differs only in letter case or in blanks at its ends from ",
+                  quoted(earlier.name), ", the ", kind, " at line ", earlier.lines.classLine,
+                  ", and EnergyPlus does not tell such names apart");
+    duplicate(lineOf(r, &R::name),
+              cat(subject(r), ": ", same, "; ", writtenTwice, " and ", kStops,
+                  " on the duplicate names; give each ", kind, " its own name"));
+  }
+}
+
+// The schedules that the program itself writes, by name.
+NameIndex writtenSchedules(const TemplateLists& t, bool vrf) {
+  NameIndex written;
+  if (!t.thermostats.empty()) written.emplace(nameKey("Siempre 4"), 0);
+  for (const Termostato& th : t.thermostats) {
+    for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
+      if (!setpoint->empty()) written.emplace(nameKey(th.name + "_" + *setpoint), 0);
+    }
+  }
+  if (vrf) {
+    written.emplace(nameKey("Fancycling"), 0);
+    written.emplace(nameKey("Fan vrv on"), 0);
+  }
+  return written;
+}
+
+class References {
+ public:
+  References(const ScanResult& scanned, bool vrf, std::ostream& d)
+      : zones_(indexOf(scanned.names.zones)),
+        schedules_(indexOf(scanned.names.schedules)),
+        written_(writtenSchedules(scanned.templates, vrf)),
+        noZone_(d, "template fields naming a zone that no Zone defines"),
+        noSchedule_(d, "template fields naming a schedule that nothing defines") {}
+
+  template <class R>
+  void zone(const R& r, std::string R::*member) {
+    const std::string& value = r.*member;
+    if (value.empty() || !given(r, member) || zones_.count(nameKey(value)) != 0) return;
+    noZone_(lineOf(r, member),
+            cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
+                " names no Zone of the file; the equipment connections and zone control written "
+                "for it name a zone that does not exist and ",
+                kStops, "; define Zone ", quoted(value), " or write the name of one of its zones"));
+  }
+
+  template <class R>
+  void schedule(const R& r, std::string R::*member) {
+    const std::string& value = r.*member;
+    if (value.empty() || !given(r, member)) return;
+    const std::string key = nameKey(value);
+    if (schedules_.count(key) != 0 || written_.count(key) != 0) return;
+    noSchedule_(lineOf(r, member),
+                cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
+                    " names no schedule: no Schedule:Compact, Schedule:Constant, Schedule:Year or "
+                    "Schedule:File of the file has that name, nor does the program write one; ",
+                    kStops, "; define the schedule or correct the name"));
+  }
+
+ private:
+  NameIndex zones_;
+  NameIndex schedules_;
+  NameIndex written_;
+  Problem noZone_;
+  Problem noSchedule_;
+};
+
+// The modeller's own objects that the program writes again for a served zone, and schedules
+// of the file that carry the name of a schedule the program writes.
+void checkCollisions(const ScanResult& scanned, const VrfMembership& members, bool vrf,
+                     std::ostream& d) {
+  const TemplateLists& t = scanned.templates;
+  Problem schedule(d, "schedules of the file named like a schedule the program writes");
+  const NameIndex written = writtenSchedules(t, vrf);
+  for (const NamedAt& s : scanned.names.schedules) {
+    if (written.count(nameKey(s.name)) == 0) continue;
+    schedule(s.line, cat("schedule ", quoted(s.name),
+                         " has the name of a schedule that the program writes; ", kStops,
+                         " on the duplicate name; rename this schedule and what refers to it"));
+  }
+  if (!vrf) return;
+  // Equipment connections are written for every indoor unit, zone controls for those written.
+  std::unordered_map<std::string, const Indoor*> connected, controlled;
+  for (const Indoor& u : t.indoorUnits) {
+    connected.emplace(nameKey(u.zoneName), &u);
+    if (members.hasOutdoorUnit(u.outdoorUnitName)) controlled.emplace(nameKey(u.zoneName), &u);
+  }
+  Problem connection(d,
+                     "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
+  for (const NamedAt& c : scanned.names.connectionZones) {
+    const auto it = connected.find(nameKey(c.name));
+    if (it == connected.end()) continue;
+    connection(c.line,
+               cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
+                   ": the program writes the zone's equipment connections as well, for ",
+                   subject(*it->second), " (line ", it->second->lines.classLine, "); ", kStops,
+                   " on a zone connected twice; remove this object, or serve the zone "
+                   "without an indoor unit"));
+  }
+  Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
+  for (const NamedAt& c : scanned.names.thermostatZones) {
+    const auto it = controlled.find(nameKey(c.name));
+    if (it == controlled.end()) continue;
+    control(c.line,
+            cat("ZoneControl:Thermostat for zone ", quoted(c.name),
+                ": the program writes a zone control for it as well, for ", subject(*it->second),
+                " (line ", it->second->lines.classLine, "); a zone takes one thermostat, and ",
+                kStops, "; remove this object and set the set-points in the thermostat template"));
+  }
+}
+
+}  // namespace
+
+void checkNames(const ScanResult& scanned, const VrfMembership& members,
+                std::optional<VrfVersion> vrf, std::ostream& d) {
+  const TemplateLists& t = scanned.templates;
+  checkDuplicates(t.thermostats, "thermostat",
+                  "its dual set-point object and constant schedules are written twice", d);
+  if (vrf) {
+    checkDuplicates(t.outdoorUnits, "outdoor unit", "the objects of that system are written twice",
+                    d);
+    checkDuplicates(t.indoorUnits, "indoor unit",
+                    "its terminal unit, fan, mixer, coils and nodes are written twice", d);
+  }
+  checkCollisions(scanned, members, vrf.has_value(), d);
+
+  const bool refersToTheFile = !t.thermostats.empty() || (vrf && !t.indoorUnits.empty());
+  if (!refersToTheFile) return;
+  if (scanned.names.zones.empty()) {
+    note(d) << "the file defines no Zone, so it is taken for a part of a model: the zones and "
+               "schedules that templates name are not checked\n";
+    return;
+  }
+  References refs(scanned, vrf.has_value(), d);
+  for (const Termostato& th : t.thermostats) {
+    refs.schedule(th, &Termostato::heatingScheduleName);
+    refs.schedule(th, &Termostato::coolingScheduleName);
+  }
+  if (!vrf) return;
+  for (const Outdoor& o : t.outdoorUnits) {
+    refs.schedule(o, &Outdoor::availabilityScheduleName);
+    // EnergyPlus looks the priority schedule up only for the Scheduled control type.
+    if (equalsIgnoringCase(trimmed(o.masterThermostatPriorityControlType), "Scheduled")) {
+      refs.schedule(o, &Outdoor::thermostatPriorityScheduleName);
+    }
+  }
+  for (const Indoor& u : t.indoorUnits) {
+    refs.zone(u, &Indoor::zoneName);
+    if (members.hasOutdoorUnit(u.outdoorUnitName)) {
+      refs.schedule(u, &Indoor::availabilityScheduleName);
+    }
+  }
+}
+
+}  // namespace vak

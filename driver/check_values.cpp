@@ -1,0 +1,234 @@
+#include "driver/check_values.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "driver/check_report.h"
+#include "driver/numeric_fields.h"
+
+namespace vak {
+
+namespace {
+
+using Indoor = VRVUnidadInterior;
+using Outdoor = VRVUnidadExterior;
+
+constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
+
+constexpr auto kPriorityTypes =
+    std::to_array<std::string_view>({"LoadPriority", "ZonePriority", "ThermostatOffsetPriority",
+                                     "MasterThermostatPriority", "Scheduled"});
+constexpr auto kDefrostStrategies = std::to_array<std::string_view>({"ReverseCycle", "Resistive"});
+
+// The keyword that EnergyPlus takes the value for, comparing without regard to letter case
+// and blanks at the ends; empty when none.
+template <std::size_t N>
+std::string_view keywordOf(std::string_view value, const std::array<std::string_view, N>& keys) {
+  for (std::string_view k : keys) {
+    if (equalsIgnoringCase(trimmed(value), k)) return k;
+  }
+  return {};
+}
+
+template <std::size_t N>
+std::string listed(const std::array<std::string_view, N>& keys) {
+  std::string text;
+  for (std::size_t i = 0; i < N; ++i) {
+    text += i == 0 ? "" : (i + 1 == N ? " or " : ", ");
+    text += keys[i];
+  }
+  return text;
+}
+
+// One numeric field against its limits. Returns the number when it is one.
+template <class R>
+std::optional<double> checkNumber(const R& r, const NumericField<R>& f, VrfVersion version,
+                                  Problem& notNumber, Problem& outside) {
+  if (!given(r, f.member)) return std::nullopt;
+  const std::string& value = r.*f.member;
+  const std::string_view name = nameOf<R>(f.member);
+  const std::size_t line = lineOf(r, f.member);
+  const NumericLimits& limits = f.in(version);
+  const std::string_view word = trimmed(value);
+  if (word.empty()) {
+    if (limits.required) {
+      notNumber(line,
+                cat(subject(r), ": ", name, " is empty, but ", f.writtenTo, " must be given; ",
+                    kStops, "; write a number", limits.autosizable ? " or autosize" : ""));
+    }
+    return std::nullopt;
+  }
+  if (equalsIgnoringCase(word, "autosize") || equalsIgnoringCase(word, "autocalculate")) {
+    const bool allowed =
+        equalsIgnoringCase(word, "autosize") ? limits.autosizable : limits.autocalculatable;
+    if (!allowed) {
+      notNumber(line, cat(subject(r), ": ", name, " ", quoted(value), " is not allowed in ",
+                          f.writtenTo, "; ", kStops, "; write a number"));
+    }
+    return std::nullopt;
+  }
+  const std::optional<double> number = energyPlusNumber(value);
+  if (!number) {
+    notNumber(line, cat(subject(r), ": ", name, " ", quoted(value),
+                        " is not a number as EnergyPlus reads one; ", kStops, "; write a number",
+                        limits.autosizable ? " or autosize" : "", " such as 0.5 or 1.5E3"));
+    return std::nullopt;
+  }
+  if (!within(*number, limits)) {
+    // An efficiency written as a percentage is the usual slip.
+    const bool percentage =
+        limits.maximum && limits.maximum->value == 1 && *number > 1 && *number <= 100;
+    outside(line, cat(subject(r), ": ", name, " ", quoted(value), " is outside the limits of ",
+                      f.writtenTo, " (", describe(limits), "); ", kStops, "; write ",
+                      percentage ? "it as a fraction, such as 0.6 for 60 %"
+                                 : cat("a value ", describe(limits))));
+  }
+  return number;
+}
+
+// The indoor unit that serves a zone, as EnergyPlus compares zone names.
+const Indoor* servingUnit(const std::deque<Indoor>& indoor, std::string_view zone) {
+  const std::string key = nameKey(zone);
+  for (const Indoor& u : indoor) {
+    if (nameKey(u.zoneName) == key) return &u;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void checkThermostatValues(const std::deque<Termostato>& thermostats, std::ostream& d) {
+  using T = Termostato;
+  Problem neither(d, "thermostat set-points with neither a schedule nor a constant");
+  Problem notNumber(d, "thermostat set-points that are not numbers");
+  struct Side {
+    std::string_view what;
+    std::string T::*schedule;
+    std::string T::*setpoint;
+  };
+  constexpr std::array<Side, 2> kSides = {{
+      {"heating", &T::heatingScheduleName, &T::heatingSetpoint},
+      {"cooling", &T::coolingScheduleName, &T::coolingSetpoint},
+  }};
+  for (const T& t : thermostats) {
+    for (const Side& side : kSides) {
+      if (!given(t, side.schedule) || !given(t, side.setpoint)) continue;
+      const std::string& setpoint = t.*side.setpoint;
+      if ((t.*side.schedule).empty() && setpoint.empty()) {
+        neither(lineOf(t, side.setpoint),
+                cat(subject(t), ": neither ", nameOf<T>(side.schedule), " nor ",
+                    nameOf<T>(side.setpoint), " is given; the dual set-point object names the ",
+                    side.what, " schedule ", quoted(t.name + "_"), ", which is never written, and ",
+                    kStops, "; give a schedule name or a constant set-point"));
+      } else if (!setpoint.empty() && !energyPlusNumber(setpoint)) {
+        notNumber(lineOf(t, side.setpoint),
+                  cat(subject(t), ": ", nameOf<T>(side.setpoint), " ", quoted(setpoint),
+                      " is not a number as EnergyPlus reads one; the constant schedule ",
+                      quoted(t.name + "_" + setpoint), " holds it and ", kStops,
+                      "; write a temperature in degC, such as 21.5"));
+      }
+    }
+  }
+}
+
+void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Indoor>& indoor,
+                        const VrfMembership& members, VrfVersion version, std::ostream& d) {
+  Problem priority(d, "outdoor units with an unknown masterThermostatPriorityControlType");
+  Problem prioritySchedule(d, "outdoor units with Scheduled priority but no schedule");
+  Problem master(d, "outdoor units whose master thermostat zone is none of their zones");
+  Problem defrost(d, "outdoor units with an unknown defrostStrategy");
+  Problem notNumber(d, "outdoor unit fields that are not numbers EnergyPlus takes");
+  Problem outside(d, "outdoor unit numbers outside their limits");
+  for (std::size_t i = 0; i < outdoor.size(); ++i) {
+    const Outdoor& o = outdoor[i];
+    // A blank control type is MasterThermostatPriority, the dictionary's default.
+    std::string_view type = keywordOf(o.masterThermostatPriorityControlType, kPriorityTypes);
+    if (trimmed(o.masterThermostatPriorityControlType).empty()) type = "MasterThermostatPriority";
+    if (type.empty() && given(o, &Outdoor::masterThermostatPriorityControlType)) {
+      priority(lineOf(o, &Outdoor::masterThermostatPriorityControlType),
+               cat(subject(o), ": masterThermostatPriorityControlType ",
+                   quoted(o.masterThermostatPriorityControlType), " is not one of ",
+                   listed(kPriorityTypes), "; ", kStops, "; write one of them"));
+    }
+    if (type == "Scheduled" && trimmed(o.thermostatPriorityScheduleName).empty() &&
+        given(o, &Outdoor::thermostatPriorityScheduleName)) {
+      prioritySchedule(lineOf(o, &Outdoor::thermostatPriorityScheduleName),
+                       cat(subject(o),
+                           ": thermostatPriorityScheduleName is empty, but the priority control "
+                           "type Scheduled takes the operating mode from it; ",
+                           kStops, "; write the name of the priority schedule"));
+    }
+    const auto served = members.membersOf(i);
+    if ((type == "MasterThermostatPriority" || type == "ThermostatOffsetPriority") &&
+        !served.empty() && given(o, &Outdoor::masterThermostatZoneName)) {
+      const std::string key = nameKey(o.masterThermostatZoneName);
+      bool found = false;
+      std::string zones;
+      for (std::size_t k = 0; k < served.size(); ++k) {
+        found = found || nameKey(served[k]->zoneName) == key;
+        if (k < kShownPerProblem) zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
+      }
+      if (served.size() > kShownPerProblem) zones += ", ...";
+      if (!found) {
+        const Indoor* other =
+            key.empty() ? nullptr : servingUnit(indoor, o.masterThermostatZoneName);
+        const std::string where =
+            other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
+                                   quoted(other->outdoorUnitName), ", not by one of this unit's")
+                             : std::string(" is not the zone of one of its indoor units");
+        const std::string what =
+            key.empty()
+                ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
+                : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
+                      "; EnergyPlus checks only that the field is filled in, then reads "
+                      "past the end of the unit's terminal unit list, with undefined "
+                      "results");
+        master(lineOf(o, &Outdoor::masterThermostatZoneName),
+               cat(subject(o), ": ", what, "; write one of its zones (", zones, ")"));
+      }
+    }
+    if (keywordOf(o.defrostStrategy, kDefrostStrategies).empty() &&
+        !trimmed(o.defrostStrategy).empty() && given(o, &Outdoor::defrostStrategy)) {
+      defrost(lineOf(o, &Outdoor::defrostStrategy),
+              cat(subject(o), ": defrostStrategy ", quoted(o.defrostStrategy), " is not ",
+                  listed(kDefrostStrategies), "; ", kStops, "; write one of them"));
+    }
+    for (const NumericField<Outdoor>& f : outdoorNumericFields()) {
+      checkNumber(o, f, version, notNumber, outside);
+    }
+  }
+}
+
+void checkIndoorValues(const std::deque<Indoor>& indoor, const VrfMembership& members,
+                       VrfVersion version, std::ostream& d) {
+  Problem fanMode(d, "indoor units whose fanOperatingMode is \"Auto\" in another form");
+  Problem notNumber(d, "indoor unit fields that are not numbers EnergyPlus takes");
+  Problem outside(d, "indoor unit numbers outside their limits");
+  Problem outdoorAir(d, "indoor units with more outdoor air than supply air");
+  for (const Indoor& u : indoor) {
+    if (!members.hasOutdoorUnit(u.outdoorUnitName)) continue;  // not written; reported
+    if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
+      fanMode(lineOf(u, &Indoor::fanOperatingMode),
+              cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),
+                  " is not exactly \"Auto\", so the constant fan was written (Fan:ConstantVolume, "
+                  "running whenever the unit is available); write \"Auto\" for a cycling fan "
+                  "(Fan:OnOff), or \"Continuous\" to keep the constant fan"));
+    }
+    std::optional<double> supply, outdoorAirFlow;
+    for (const NumericField<Indoor>& f : indoorNumericFields()) {
+      const std::optional<double> n = checkNumber(u, f, version, notNumber, outside);
+      if (f.member == &Indoor::supplyAirFlowRate) supply = n;
+      if (f.member == &Indoor::outdoorAirFlowRate) outdoorAirFlow = n;
+    }
+    if (supply && outdoorAirFlow && *outdoorAirFlow > *supply) {
+      outdoorAir(lineOf(u, &Indoor::outdoorAirFlowRate),
+                 cat(subject(u), ": outdoorAirFlowRate ", quoted(u.outdoorAirFlowRate),
+                     " exceeds supplyAirFlowRate ", quoted(u.supplyAirFlowRate),
+                     "; EnergyPlus cuts the outdoor air flow to the supply air flow, with a "
+                     "warning; write at most the supply air flow"));
+    }
+  }
+}
+
+}  // namespace vak

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vak {
+
+// A name that an ordinary object of the input gives, and the line of that object's class name.
+struct NamedAt {
+  std::string name;  // as written, blanks at the ends removed
+  std::size_t line;
+};
+
+// The names of the ordinary objects that templates refer to or could collide with.
+struct FileNames {
+  std::vector<NamedAt> zones;            // Zone
+  std::vector<NamedAt> schedules;        // Schedule:Compact, :Constant, :Year, :File
+  std::vector<NamedAt> thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
+  std::vector<NamedAt> connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
+};
+
+// Takes those names from the objects' lines while the scan copies them. Only class lines and
+// the lines of objects of the few classes above cost anything: every other line passes one
+// flag test.
+class NameCollector {
+ public:
+  explicit NameCollector(FileNames& names) : names_(names) {}
+
+  // An ordinary object opens: its class name as written before the first ",", the rest of the
+  // line's code (comment removed), and the line's number.
+  void open(std::string_view className, std::string_view rest, std::size_t line) {
+    if (const Wanted* w = wanted(className)) start(*w, rest, line);
+  }
+
+  // The code of a further line of the object opened last.
+  void more(std::string_view code) {
+    if (list_ != nullptr) walk(code);
+  }
+
+ private:
+  struct Wanted {
+    std::string_view className;
+    std::size_t field;  // which field holds the name, from 1
+    std::vector<NamedAt> FileNames::*list;
+  };
+
+  static const Wanted* wanted(std::string_view className);
+  void start(const Wanted& w, std::string_view rest, std::size_t line);
+  void walk(std::string_view code);
+
+  FileNames& names_;
+  std::vector<NamedAt>* list_ = nullptr;  // where the name goes; null when nothing is wanted
+  std::size_t field_ = 0;                 // the field being read, from 1
+  std::size_t target_ = 0;
+  std::size_t line_ = 0;
+  std::string text_;  // the field's text so far
+};
+
+}  // namespace vak

@@ -1,0 +1,160 @@
+#include "driver/numeric_fields.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace vak {
+
+std::optional<double> energyPlusNumber(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+  std::string plain;  // the form from_chars takes: no "+", exponent "e"
+  std::size_t i = 0;
+  if (text[i] == '+' || text[i] == '-') {
+    if (text[i] == '-') plain += '-';
+    ++i;
+  }
+  std::size_t digits = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+    plain += c;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    plain += 'e';
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    std::size_t exponentDigits = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++exponentDigits) {
+      plain += text[i];
+    }
+    if (exponentDigits == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+  if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
+  return value;
+}
+
+namespace {
+
+using Indoor = VRVUnidadInterior;
+using Outdoor = VRVUnidadExterior;
+
+constexpr Bound above(double v) {
+  return {v, true};
+}
+constexpr Bound atLeast(double v) {
+  return {v, false};
+}
+constexpr Bound atMost(double v) {
+  return {v, false};
+}
+
+// Shorthands for the rows below; each row is the same in both layouts so far.
+constexpr NumericLimits kFraction = {above(0), atMost(1)};            // efficiencies
+constexpr NumericLimits kClosedFraction = {atLeast(0), atMost(1)};    // fractions
+constexpr NumericLimits kRequiredAny = {{}, {}, false, false, true};  // pressure rise
+constexpr NumericLimits kPositiveSizedRequired = {above(0), {}, true, false, true};
+constexpr NumericLimits kNonNegativeSized = {atLeast(0), {}, true};
+constexpr NumericLimits kPositiveSized = {above(0), {}, true};
+constexpr NumericLimits kSized = {{}, {}, true};
+constexpr NumericLimits kPositive = {above(0), {}};
+constexpr NumericLimits kAny = {};
+
+template <class R>
+constexpr NumericField<R> same(std::string R::*member, std::string_view writtenTo,
+                               NumericLimits limits) {
+  return {member, writtenTo, {limits, limits}};
+}
+
+// Limits of the output fields as the EnergyPlus dictionaries of each layout state them; a
+// test holds this table against the dictionaries.
+constexpr auto kIndoorNumeric = std::to_array<NumericField<Indoor>>({
+    same(&Indoor::fanEfficiency, "the supply fan's Fan Efficiency", kFraction),
+    same(&Indoor::fanPressureRise, "the supply fan's Pressure Rise", kRequiredAny),
+    same(&Indoor::motorEfficiency, "the supply fan's Motor Efficiency", kFraction),
+    same(&Indoor::motorInAirstreamFraction, "the supply fan's Motor In Airstream Fraction",
+         kClosedFraction),
+    // The terminal unit's cooling and heating flows must be above 0, the coils' rated flows
+    // too (and are required); the fan's maximum flow and the no-load flows may be 0.
+    same(&Indoor::supplyAirFlowRate,
+         "the terminal unit's four supply air flow rates, the fan's Maximum Flow Rate and both "
+         "coils' Rated Air Flow Rate",
+         kPositiveSizedRequired),
+    same(&Indoor::ratedCoolingCapacity, "the cooling coil's Rated Total Cooling Capacity",
+         kPositiveSizedRequired),
+    same(&Indoor::ratedSensibleHeatRatio, "the cooling coil's Rated Sensible Heat Ratio",
+         kPositiveSizedRequired),
+    same(&Indoor::ratedHeatingCapacity, "the heating coil's Rated Total Heating Capacity",
+         kPositiveSizedRequired),
+    same(&Indoor::outdoorAirFlowRate, "the terminal unit's three outdoor air flow rates",
+         kNonNegativeSized),
+});
+
+constexpr auto kOutdoorNumeric = std::to_array<NumericField<Outdoor>>({
+    same(&Outdoor::ratedCoolingCapacity, "the heat pump's Rated Total Cooling Capacity",
+         kPositiveSized),
+    same(&Outdoor::ratedCoolingCOP, "the heat pump's Rated Cooling COP", kPositive),
+    same(&Outdoor::ratedHeatingCapacity, "the heat pump's Rated Total Heating Capacity", kSized),
+    same(&Outdoor::ratedHeatingCOP, "the heat pump's Rated Heating COP", kAny),
+    same(&Outdoor::equivalentPipingLength,
+         "the heat pump's two Equivalent Piping Lengths used for Piping Correction Factor", kAny),
+    same(&Outdoor::verticalHeight,
+         "the heat pump's Vertical Height used for Piping Correction "
+         "Factor",
+         kAny),
+    same(&Outdoor::resistiveDefrostHeaterCapacity,
+         "the heat pump's Resistive Defrost Heater "
+         "Capacity",
+         kNonNegativeSized),
+});
+
+std::string number(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", v);
+  return text;
+}
+
+}  // namespace
+
+std::span<const NumericField<Indoor>> indoorNumericFields() {
+  return kIndoorNumeric;
+}
+std::span<const NumericField<Outdoor>> outdoorNumericFields() {
+  return kOutdoorNumeric;
+}
+
+std::string describe(const NumericLimits& limits) {
+  std::string text;
+  if (limits.minimum) {
+    text += (limits.minimum->exclusive ? "above " : "at least ") + number(limits.minimum->value);
+  }
+  if (limits.maximum) {
+    text += text.empty() ? "" : " and ";
+    text += (limits.maximum->exclusive ? "below " : "at most ") + number(limits.maximum->value);
+  }
+  return text.empty() ? "any number" : text;
+}
+
+bool within(double value, const NumericLimits& limits) {
+  if (const auto& lo = limits.minimum) {
+    if (lo->exclusive ? value <= lo->value : value < lo->value) return false;
+  }
+  if (const auto& hi = limits.maximum) {
+    if (hi->exclusive ? value >= hi->value : value > hi->value) return false;
+  }
+  return true;
+}
+
+}  // namespace vak

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "templates/records.h"
+#include "writers/vrf_version.h"
+
+namespace vak {
+
+// The value of a field as EnergyPlus reads a number: blanks at the ends, an optional sign,
+// digits with at most one decimal point, and an optional exponent (E or D). Nothing else.
+std::optional<double> energyPlusNumber(std::string_view text);
+
+// One end of a numeric range.
+struct Bound {
+  double value;
+  bool exclusive;
+};
+
+// What EnergyPlus accepts in the output fields that one template field is written to: the
+// narrowest of their limits, and autosize/autocalculate only where all of them take it.
+struct NumericLimits {
+  std::optional<Bound> minimum;
+  std::optional<Bound> maximum;
+  bool autosizable = false;
+  bool autocalculatable = false;
+  bool required = false;  // some output field is required: a blank one stops EnergyPlus
+};
+
+// The layouts, in the order of the limit columns.
+inline constexpr std::array kLayouts = {VrfVersion::V7_1, VrfVersion::V8_0};
+
+// A numeric template field: where the record keeps it, what it is written to (for messages),
+// and the limits of those output fields for each layout.
+template <class R>
+struct NumericField {
+  std::string R::*member;
+  std::string_view writtenTo;
+  std::array<NumericLimits, kLayouts.size()> limits;
+
+  const NumericLimits& in(VrfVersion version) const {
+    for (std::size_t i = 0; i < kLayouts.size(); ++i) {
+      if (kLayouts[i] == version) return limits[i];
+    }
+    return limits[0];
+  }
+};
+
+std::span<const NumericField<VRVUnidadInterior>> indoorNumericFields();
+std::span<const NumericField<VRVUnidadExterior>> outdoorNumericFields();
+
+// The limits as people read them: "above 0 and at most 1".
+std::string describe(const NumericLimits& limits);
+
+// Whether a number lies within the limits.
+bool within(double value, const NumericLimits& limits);
+
+}  // namespace vak

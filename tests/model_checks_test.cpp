@@ -1,0 +1,401 @@
+// The checks of a model against what EnergyPlus accepts: names, keywords, numbers, and the
+// objects of the file that templates refer to. Each check: the warning, and silence for the
+// correct input next to it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "driver/file_names.h"
+#include "driver/numeric_fields.h"
+#include "driver/scan.h"
+#include "test_support.h"
+
+namespace vak {
+namespace {
+
+using test::Indoor;
+
+const std::string kV80 = "Version,\n  8.0;\n";
+
+// Line numbers of the inputs built below: Version 1-2, thermostat 3-8, first outdoor unit
+// 9-22 (field k on line 9 + k), first indoor unit 23-39 (field k on line 23 + k).
+std::string warningsFor(const std::string& input) {
+  const test::Run run = test::expand(input + test::namedObjects());
+  EXPECT_EQ(run.console, "");
+  return run.diagnostics;
+}
+
+std::string outdoor(const std::string& name, std::size_t field = 0, const std::string& value = "") {
+  std::vector<std::string> fields = test::outdoorFields(name);
+  if (field > 0) fields[field - 1] = value;
+  return test::templateObject(VRVUnidadExterior::kClassName, fields);
+}
+
+// A system of one thermostat, one outdoor unit and the given indoor units.
+std::string system(const std::string& outdoorUnit, const std::vector<Indoor>& units) {
+  std::string text = kV80 + test::thermostatText("T1") + outdoorUnit;
+  for (const Indoor& u : units) text += u.text();
+  return text;
+}
+
+std::size_t count(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+Indoor unit(const std::string& name, const std::string& zone) {
+  Indoor u;
+  u.name = name;
+  u.zone = zone;
+  return u;
+}
+
+TEST(DuplicateNames, SameNameTwiceInOneClass) {
+  std::string w = warningsFor(system(outdoor("OU") + outdoor("OU"), {Indoor()}));
+  EXPECT_NE(w.find("in.idf:24: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": the name is "
+                   "already used by the outdoor unit at line 9; the objects of that system are "
+                   "written twice and EnergyPlus stops with a severe error on the duplicate "
+                   "names; give each outdoor unit its own name\n"),
+            std::string::npos)
+      << w;
+
+  w = warningsFor(system(outdoor("OU"), {unit("U1", "Z1"), unit("u1 ", "Z2")}));
+  EXPECT_NE(w.find("in.idf:41: warning: HVACVAKTemplate:VRVUnidadInterior \"u1 \": the name "
+                   "differs only in letter case or in blanks at its ends from \"U1\", the indoor "
+                   "unit at line 23, and EnergyPlus does not tell such names apart"),
+            std::string::npos)
+      << w;
+
+  w = warningsFor(kV80 + test::thermostatText("T1") + test::thermostatText("T1"));
+  EXPECT_NE(w.find("in.idf:10: warning: HVACVAKTemplate:Thermostat \"T1\": the name is already "
+                   "used by the thermostat at line 3"),
+            std::string::npos)
+      << w;
+
+  EXPECT_EQ(warningsFor(system(outdoor("OU") + outdoor("OU2", 7, "Z2"), {unit("U1", "Z1"),
+                                                                         [] {
+                                                                           Indoor u =
+                                                                               unit("U2", "Z2");
+                                                                           u.outdoor = "OU2";
+                                                                           return u;
+                                                                         }()})),
+            "");
+}
+
+TEST(MasterThermostatZone, MustBeAZoneOfTheSameOutdoorUnit) {
+  Indoor other = unit("U2", "Z2");
+  other.outdoor = "OU2";
+  const std::string two = outdoor("OU2", 7, "Z2");
+  // Empty: EnergyPlus 8.0 notices this one itself.
+  std::string w = warningsFor(system(outdoor("OU", 7, "") + two, {Indoor(), other}));
+  EXPECT_NE(w.find("in.idf:16: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "
+                   "masterThermostatZoneName is empty, which MasterThermostatPriority needs; "
+                   "EnergyPlus stops with a severe error; write one of its zones (\"Z1\")\n"),
+            std::string::npos)
+      << w;
+  // A zone that the other outdoor unit serves.
+  w = warningsFor(system(outdoor("OU", 7, "Z2") + two, {Indoor(), other}));
+  EXPECT_NE(w.find("in.idf:16: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "
+                   "masterThermostatZoneName \"Z2\" is served by HVACVAKTemplate:VRVUnidadInterior "
+                   "\"U2\" of outdoor unit \"OU2\", not by one of this unit's; EnergyPlus checks "
+                   "only that the field is filled in, then reads past the end of the unit's "
+                   "terminal unit list"),
+            std::string::npos)
+      << w;
+  // A typo, under either priority that needs a master zone.
+  w = warningsFor(system(outdoor("OU", 7, "Z 1") + two, {Indoor(), other}));
+  EXPECT_NE(w.find("in.idf:16: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "
+                   "masterThermostatZoneName \"Z 1\" is not the zone of one of its indoor units; "
+                   "EnergyPlus checks only that the field is filled in, then reads past the end "
+                   "of the unit's terminal unit list, with undefined results; write one of its "
+                   "zones (\"Z1\")\n"),
+            std::string::npos)
+      << w;
+  std::vector<std::string> f = test::outdoorFields("OU");
+  f[6] = "Zone1";
+  f[7] = "ThermostatOffsetPriority";
+  w = warningsFor(system(test::templateObject(VRVUnidadExterior::kClassName, f), {Indoor()}));
+  EXPECT_NE(w.find("masterThermostatZoneName \"Zone1\" is not the zone of one of its indoor units"),
+            std::string::npos)
+      << w;
+
+  // Other letter case is the same zone to EnergyPlus; other control types need no master zone.
+  EXPECT_EQ(warningsFor(system(outdoor("OU", 7, "z1"), {Indoor()})), "");
+  f[7] = "LoadPriority";
+  EXPECT_EQ(warningsFor(system(test::templateObject(VRVUnidadExterior::kClassName, f), {Indoor()})),
+            "");
+}
+
+TEST(Keywords, ComparedAsEnergyPlusComparesThem) {
+  std::string w = warningsFor(system(outdoor("OU", 8, "MasterThermostat"), {Indoor()}));
+  EXPECT_NE(w.find("in.idf:17: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "
+                   "masterThermostatPriorityControlType \"MasterThermostat\" is not one of "
+                   "LoadPriority, ZonePriority, ThermostatOffsetPriority, MasterThermostatPriority "
+                   "or Scheduled; EnergyPlus stops with a severe error; write one of them\n"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(count(w, "\n"), 1u) << "no master zone message for an unknown type: " << w;
+  EXPECT_EQ(warningsFor(system(outdoor("OU", 8, "masterthermostatpriority "), {Indoor()})), "");
+
+  w = warningsFor(system(outdoor("OU", 8, "Scheduled"), {Indoor()}));
+  EXPECT_NE(w.find("\"VRF Priority Sch\" names no schedule"), std::string::npos) << w;
+  std::vector<std::string> f = test::outdoorFields("OU");
+  f[7] = "SCHEDULED";
+  f[8] = "";
+  w = warningsFor(system(test::templateObject(VRVUnidadExterior::kClassName, f), {Indoor()}));
+  EXPECT_EQ(w,
+            "in.idf:18: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "
+            "thermostatPriorityScheduleName is empty, but the priority control type Scheduled "
+            "takes the operating mode from it; EnergyPlus stops with a severe error; write the "
+            "name of the priority schedule\n");
+  f[8] = "alwayson";
+  EXPECT_EQ(warningsFor(system(test::templateObject(VRVUnidadExterior::kClassName, f), {Indoor()})),
+            "");
+
+  w = warningsFor(system(outdoor("OU", 12, "Reverse Cycle"), {Indoor()}));
+  EXPECT_NE(w.find("in.idf:21: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": defrostStrategy "
+                   "\"Reverse Cycle\" is not ReverseCycle or Resistive"),
+            std::string::npos)
+      << w;
+  for (const char* fine : {"reversecycle", "Resistive", ""}) {
+    EXPECT_EQ(warningsFor(system(outdoor("OU", 12, fine), {Indoor()})), "") << fine;
+  }
+}
+
+TEST(Keywords, AutoInAnotherFormSaysWhichFanWasWritten) {
+  for (const char* mode : {"auto", "AUTO", "Auto ", "Auto\t"}) {
+    Indoor u;
+    u.fanMode = mode;
+    const std::string w = warningsFor(system(outdoor("OU"), {u}));
+    EXPECT_EQ(w, "in.idf:28: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": fanOperatingMode " +
+                     test::quotedForTest(mode) +
+                     " is not exactly \"Auto\", so the constant fan was written "
+                     "(Fan:ConstantVolume, running whenever the unit is available); write "
+                     "\"Auto\" for a cycling fan (Fan:OnOff), or \"Continuous\" to keep the "
+                     "constant fan\n")
+        << mode;
+  }
+  for (const char* mode : {"Auto", "Continuous", "Automatic"}) {
+    Indoor u;
+    u.fanMode = mode;
+    EXPECT_EQ(warningsFor(system(outdoor("OU"), {u})), "") << mode;
+  }
+}
+
+TEST(Thermostats, NeedAScheduleOrAConstantForEachSide) {
+  std::string w =
+      warningsFor(kV80 + test::templateObject(Termostato::kClassName, {"T1", "", "21", "", ""}));
+  EXPECT_EQ(w,
+            "in.idf:8: warning: HVACVAKTemplate:Thermostat \"T1\": neither coolingScheduleName nor "
+            "coolingSetpoint is given; the dual set-point object names the cooling schedule "
+            "\"T1_\", which is never written, and EnergyPlus stops with a severe error; give a "
+            "schedule name or a constant set-point\n");
+  w = warningsFor(kV80 + test::templateObject(Termostato::kClassName, {"T1", "", "", "", "25"}));
+  EXPECT_NE(w.find("in.idf:6: warning: HVACVAKTemplate:Thermostat \"T1\": neither "
+                   "heatingScheduleName nor heatingSetpoint"),
+            std::string::npos)
+      << w;
+  w = warningsFor(kV80 + test::templateObject(Termostato::kClassName, {"T1", "", "21C", "", "25"}));
+  EXPECT_EQ(w,
+            "in.idf:6: warning: HVACVAKTemplate:Thermostat \"T1\": heatingSetpoint \"21C\" is not "
+            "a number as EnergyPlus reads one; the constant schedule \"T1_21C\" holds it and "
+            "EnergyPlus stops with a severe error; write a temperature in degC, such as 21.5\n");
+  EXPECT_EQ(warningsFor(kV80 + test::templateObject(Termostato::kClassName,
+                                                    {"T1", "AlwaysOn", "", "alwayson", "25"})),
+            "");
+}
+
+TEST(Numbers, AsEnergyPlusReadsThem) {
+  for (const char* n : {"0", "21", "-6", "+5", "21.5", ".5", "5.", "1.5E3", "1.5e-3", "2D2", "1d+2",
+                        " 7 ", "\t7"}) {
+    EXPECT_TRUE(energyPlusNumber(n).has_value()) << n;
+  }
+  EXPECT_DOUBLE_EQ(*energyPlusNumber("2D2"), 200);
+  EXPECT_DOUBLE_EQ(*energyPlusNumber("-.25"), -0.25);
+  for (const char* n : {"", " ", "abc", "21C", "1e", "1e+", "--1", "+-1", "1.2.3", ".", "0x10",
+                        "inf", "nan", "1 000", "60%", "E3"}) {
+    EXPECT_FALSE(energyPlusNumber(n).has_value()) << n;
+  }
+}
+
+TEST(Numbers, WithinTheLimitsOfTheFieldsTheyAreWrittenTo) {
+  auto indoorWith = [](std::size_t field, const std::string& value) {
+    Indoor u;
+    std::vector<std::string> f = u.fields();
+    f[field - 1] = value;
+    return system(outdoor("OU"), {}) + test::templateObject(VRVUnidadInterior::kClassName, f);
+  };
+  // Fan efficiency as a percentage: the limit and what to write.
+  std::string w = warningsFor(indoorWith(7, "60"));
+  EXPECT_EQ(w,
+            "in.idf:30: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": fanEfficiency \"60\" is "
+            "outside the limits of the supply fan's Fan Efficiency (above 0 and at most 1); "
+            "EnergyPlus stops with a severe error; write it as a fraction, such as 0.6 for 60 %\n");
+  w = warningsFor(indoorWith(7, "0"));
+  EXPECT_NE(w.find("fanEfficiency \"0\" is outside the limits"), std::string::npos) << w;
+  EXPECT_EQ(warningsFor(indoorWith(7, "1")), "");
+  EXPECT_EQ(warningsFor(indoorWith(10, "0")), "") << "a motor in airstream fraction may be 0";
+  w = warningsFor(indoorWith(10, "1.01"));
+  EXPECT_NE(w.find("motorInAirstreamFraction \"1.01\" is outside the limits of the supply fan's "
+                   "Motor In Airstream Fraction (at least 0 and at most 1)"),
+            std::string::npos)
+      << w;
+  // Text in a numeric field.
+  w = warningsFor(indoorWith(12, "3500W"));
+  EXPECT_EQ(w,
+            "in.idf:35: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": ratedCoolingCapacity "
+            "\"3500W\" is not a number as EnergyPlus reads one; EnergyPlus stops with a severe "
+            "error; write a number or autosize such as 0.5 or 1.5E3\n");
+  // Autosize where every output field takes it, in any letter case; blank where required.
+  EXPECT_EQ(warningsFor(indoorWith(11, "AutoSize")), "");
+  w = warningsFor(indoorWith(8, ""));
+  EXPECT_NE(w.find("in.idf:31: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": fanPressureRise "
+                   "is empty, but the supply fan's Pressure Rise must be given"),
+            std::string::npos)
+      << w;
+  w = warningsFor(indoorWith(8, "autosize"));
+  EXPECT_NE(w.find("fanPressureRise \"autosize\" is not allowed in the supply fan's Pressure Rise"),
+            std::string::npos)
+      << w;
+  w = warningsFor(system(outdoor("OU", 4, "autosize"), {Indoor()}));
+  EXPECT_NE(w.find("in.idf:13: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": ratedCoolingCOP "
+                   "\"autosize\" is not allowed in the heat pump's Rated Cooling COP"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(warningsFor(system(outdoor("OU", 6, ""), {Indoor()})), "") << "a COP has a default";
+  EXPECT_EQ(warningsFor(system(outdoor("OU", 3, "autosize"), {Indoor()})), "");
+  w = warningsFor(system(outdoor("OU", 13, "-1"), {Indoor()}));
+  EXPECT_NE(w.find("resistiveDefrostHeaterCapacity \"-1\" is outside the limits"),
+            std::string::npos)
+      << w;
+}
+
+TEST(Numbers, OutdoorAirAboveTheSupplyAir) {
+  Indoor u;
+  std::vector<std::string> f = u.fields();
+  f[14] = "0.5";  // outdoor air, above the 0.30 supply air
+  std::string w = warningsFor(system(outdoor("OU"), {}) +
+                              test::templateObject(VRVUnidadInterior::kClassName, f));
+  EXPECT_EQ(w,
+            "in.idf:38: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": outdoorAirFlowRate "
+            "\"0.5\" exceeds supplyAirFlowRate \"0.30\"; EnergyPlus cuts the outdoor air flow to "
+            "the supply air flow, with a warning; write at most the supply air flow\n");
+  for (const char* fine : {"0.30", "0.3", "autosize", "0"}) {
+    f[14] = fine;
+    EXPECT_EQ(warningsFor(system(outdoor("OU"), {}) +
+                          test::templateObject(VRVUnidadInterior::kClassName, f)),
+              "")
+        << fine;
+  }
+}
+
+TEST(FileNames, TakenInEveryFormAnIdfAllows) {
+  const std::string input =
+      "Zone,Z1;\n"           // on the class line
+      "  zone , Z2 , 0 ;\n"  // indented, other case, blanks
+      "Zone,\n  Z3,  !- Name, with a comma; and a semicolon\n  0;\n"
+      "ZONE,\n  ! a comment line\n  Z4;\n"
+      "Schedule:Constant, S1, , 1;\n"           // several fields to a line
+      "Schedule:Compact,\n  S2\n  ,\n  Any;\n"  // the name's comma on the next line
+      "Schedule:Year, S3;\nSchedule:File,\n  S4,  ;\n"
+      "ZoneControl:Thermostat,\n  My Control,\n  Z1,  !- Zone\n  Siempre 4;\n"
+      "ZoneHVAC:EquipmentConnections, Z2, Z2 Eq;\n"
+      "Zone;\n"                                     // ends before its name
+      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n";  // classes not taken
+  std::istringstream in(input);
+  std::ostringstream out, console;
+  LineSource source(in, 5);
+  LineSink sink(out);
+  const ScanResult r = scan(source, sink, console);
+  sink.flush();
+  EXPECT_EQ(out.str(), input + "\n") << "collecting changes nothing in the copy";
+  auto names = [](const std::vector<NamedAt>& list) {
+    std::string text;
+    for (const NamedAt& n : list) text += n.name + "@" + std::to_string(n.line) + " ";
+    return text;
+  };
+  EXPECT_EQ(names(r.names.zones), "Z1@1 Z2@2 Z3@3 Z4@6 ");
+  EXPECT_EQ(names(r.names.schedules), "S1@9 S2@10 S3@14 S4@15 ");
+  EXPECT_EQ(names(r.names.thermostatZones), "Z1@17 ");
+  EXPECT_EQ(names(r.names.connectionZones), "Z2@21 ");
+}
+
+TEST(FileNames, ZonesAndSchedulesThatNothingDefines) {
+  Indoor lost = unit("U2", "Z9");
+  lost.availability = "Always On";
+  std::string w = warningsFor(system(outdoor("OU"), {Indoor(), lost}));
+  EXPECT_NE(w.find("in.idf:42: warning: HVACVAKTemplate:VRVUnidadInterior \"U2\": zoneName \"Z9\" "
+                   "names no Zone of the file; the equipment connections and zone control "
+                   "written for it name a zone that does not exist and EnergyPlus stops with a "
+                   "severe error; define Zone \"Z9\" or write the name of one of its zones\n"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:44: warning: HVACVAKTemplate:VRVUnidadInterior \"U2\": "
+                   "availabilityScheduleName \"Always On\" names no schedule: no "
+                   "Schedule:Compact, Schedule:Constant, Schedule:Year or Schedule:File of the "
+                   "file has that name, nor does the program write one; EnergyPlus stops with a "
+                   "severe error; define the schedule or correct the name\n"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(count(w, "\n"), 2u) << w;
+
+  // Other letter case and blanks at the ends are the same name to EnergyPlus; the program's
+  // own schedules count as defined.
+  Indoor fine = unit("U2", " z2");
+  fine.availability = "ALWAYSON";
+  Indoor fanSchedule = unit("U3", "Z3");
+  fanSchedule.availability = "Fan vrv on";
+  EXPECT_EQ(warningsFor(system(outdoor("OU"), {Indoor(), fine, fanSchedule})), "");
+  EXPECT_EQ(warningsFor(kV80 + test::templateObject(Termostato::kClassName,
+                                                    {"T1", "T1_21", "21", "Siempre 4", ""})),
+            "");
+}
+
+TEST(FileNames, AFragmentGetsOneNote) {
+  std::vector<Indoor> units;
+  for (int i = 0; i < 5; ++i)
+    units.push_back(unit("U" + std::to_string(i), "Zone " + std::to_string(i)));
+  const std::string w = test::expand(system(outdoor("OU", 7, "Zone 0"), units)).diagnostics;
+  EXPECT_EQ(w,
+            "expandVAKobjects: note: the file defines no Zone, so it is taken for a part of a "
+            "model: the zones and schedules that templates name are not checked\n");
+  EXPECT_EQ(test::expand("! nothing but a comment\n").diagnostics, "");
+}
+
+TEST(FileNames, TheModellersOwnObjectsThatCollide) {
+  const std::string own =
+      "ZoneControl:Thermostat,\n  Z1 Own Control,\n  z1,\n  Siempre 4,\n"
+      "  ThermostatSetpoint:DualSetpoint,\n  T1 DualSetPoint;\n"
+      "ZoneHVAC:EquipmentConnections, Z1, Z1 Eq, Z1 In, Z1 Out, Z1 Node, Z1 Ret;\n"
+      "Schedule:Constant, Fan VRV On, , 1;\n";
+  const std::string w = warningsFor(own + system(outdoor("OU"), {Indoor()}).substr(0));
+  EXPECT_NE(w.find("in.idf:1: warning: ZoneControl:Thermostat for zone \"z1\": the program writes "
+                   "a zone control for it as well, for HVACVAKTemplate:VRVUnidadInterior \"U1\" "
+                   "(line 31); a zone takes one thermostat, and EnergyPlus stops with a severe "
+                   "error; remove this object and set the set-points in the thermostat template\n"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:7: warning: ZoneHVAC:EquipmentConnections for zone \"Z1\": the program "
+                   "writes the zone's equipment connections as well, for "
+                   "HVACVAKTemplate:VRVUnidadInterior \"U1\" (line 31)"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:8: warning: schedule \"Fan VRV On\" has the name of a schedule that the "
+                   "program writes; EnergyPlus stops with a severe error on the duplicate name"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(count(w, "\n"), 3u) << w;
+  // The same objects for a zone that no indoor unit serves are the modeller's business.
+  const std::string elsewhere =
+      "ZoneControl:Thermostat, Z4 Control, Z4, Siempre 4, ThermostatSetpoint:DualSetpoint, "
+      "T1 DualSetPoint;\nZoneHVAC:EquipmentConnections, Z4, Z4 Eq, Z4 In, Z4 Out, Z4 Node, Z4 "
+      "Ret;\n";
+  EXPECT_EQ(warningsFor(elsewhere + system(outdoor("OU"), {Indoor()})), "");
+}
+
+}  // namespace
+}  // namespace vak

@@ -164,7 +164,12 @@ void checkNames(const ScanResult& scanned, const VrfMembership& members,
   }
   checkCollisions(scanned, members, vrf.has_value(), d);
 
-  const bool refersToTheFile = !t.thermostats.empty() || (vrf && !t.indoorUnits.empty());
+  // Only names that the checks below would look up make a file without zones worth a note.
+  bool refersToTheFile = vrf && !t.indoorUnits.empty();
+  for (const Termostato& th : t.thermostats) {
+    refersToTheFile = refersToTheFile || !th.heatingScheduleName.empty() ||
+                      !th.coolingScheduleName.empty();
+  }
   if (!refersToTheFile) return;
   if (scanned.names.zones.empty()) {
     note(d) << "the file defines no Zone, so it is taken for a part of a model: the zones and "

@@ -31,6 +31,7 @@ class NameCollector {
   // An ordinary object opens: its class name as written before the first ",", the rest of the
   // line's code (comment removed), and the line's number.
   void open(std::string_view className, std::string_view rest, std::size_t line) {
+    list_ = nullptr;
     if (const Wanted* w = wanted(className)) start(*w, rest, line);
   }
 

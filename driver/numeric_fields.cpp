@@ -61,7 +61,7 @@ constexpr Bound atMost(double v) {
   return {v, false};
 }
 
-// Shorthands for the rows below; each row is the same in both layouts so far.
+// Shorthands for the rows below.
 constexpr NumericLimits kFraction = {above(0), atMost(1)};            // efficiencies
 constexpr NumericLimits kClosedFraction = {atLeast(0), atMost(1)};    // fractions
 constexpr NumericLimits kRequiredAny = {{}, {}, false, false, true};  // pressure rise
@@ -72,10 +72,11 @@ constexpr NumericLimits kSized = {{}, {}, true};
 constexpr NumericLimits kPositive = {above(0), {}};
 constexpr NumericLimits kAny = {};
 
+// A field whose limits all layouts share.
 template <class R>
 constexpr NumericField<R> same(std::string R::*member, std::string_view writtenTo,
                                NumericLimits limits) {
-  return {member, writtenTo, {limits, limits}};
+  return {member, writtenTo, {limits, limits, limits}};
 }
 
 // Limits of the output fields as the EnergyPlus dictionaries of each layout state them; a
@@ -107,7 +108,8 @@ constexpr auto kOutdoorNumeric = std::to_array<NumericField<Outdoor>>({
          kPositiveSized),
     same(&Outdoor::ratedCoolingCOP, "the heat pump's Rated Cooling COP", kPositive),
     same(&Outdoor::ratedHeatingCapacity, "the heat pump's Rated Total Heating Capacity", kSized),
-    same(&Outdoor::ratedHeatingCOP, "the heat pump's Rated Heating COP", kAny),
+    // From 9.2 on the heating COP must be above 0, like the cooling COP.
+    {&Outdoor::ratedHeatingCOP, "the heat pump's Rated Heating COP", {kAny, kAny, kPositive}},
     same(&Outdoor::equivalentPipingLength,
          "the heat pump's two Equivalent Piping Lengths used for Piping Correction Factor", kAny),
     same(&Outdoor::verticalHeight,

@@ -33,7 +33,7 @@ struct NumericLimits {
 };
 
 // The layouts, in the order of the limit columns.
-inline constexpr std::array kLayouts = {VrfVersion::V7_1, VrfVersion::V8_0};
+inline constexpr std::array kLayouts = {VrfVersion::V7_1, VrfVersion::V8_0, VrfVersion::Current};
 
 // A numeric template field: where the record keeps it, what it is written to (for messages),
 // and the limits of those output fields for each layout.

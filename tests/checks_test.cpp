@@ -273,6 +273,7 @@ TEST(TemplateLines, ValuesThatTookInASemicolonOrAComment) {
                    "heatingScheduleName, \"Heat SP ! mine\", holds '!'"),
             std::string::npos)
       << w;
+  EXPECT_EQ(lineCount(w), 2u) << "nothing more about values that are not what was meant: " << w;
 }
 
 TEST(TemplateLines, QuotedValuesShowControlCharacters) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/numeric_fields.h"
 #include "test_support.h"
 
 namespace vak {
@@ -342,6 +343,156 @@ TEST(CurrentLayout, EveryGeneratedClassFitsTheDictionaryOf26_1) {
   const Dictionary d("26.1");
   EXPECT_EQ(classes.size(), 21u) << "the 20 classes and Version";
   EXPECT_EQ(joined(problemsOf(run.output, d)), "");
+}
+
+// The numeric limits that the checks hold in code, against the dictionaries. Each template
+// field lists the output fields it is written to, by their names in any of the dictionaries
+// (26.1 renamed some); the code's limits must be the narrowest of theirs, autosize only where
+// all take it, and required where one is.
+struct OutputField {
+  const char* className;
+  std::vector<std::string> names;  // one of them is the field's name in each dictionary
+};
+
+const char* const kTerminal = "ZoneHVAC:TerminalUnit:VariableRefrigerantFlow";
+const char* const kHeatPump = "AirConditioner:VariableRefrigerantFlow";
+const char* const kCoolingCoil = "Coil:Cooling:DX:VariableRefrigerantFlow";
+const char* const kHeatingCoil = "Coil:Heating:DX:VariableRefrigerantFlow";
+
+std::vector<OutputField> onBothFans(const std::vector<std::string>& names) {
+  return {{"Fan:OnOff", names}, {"Fan:ConstantVolume", names}};
+}
+
+std::vector<OutputField> writtenTo(std::string VRVUnidadInterior::*m) {
+  using U = VRVUnidadInterior;
+  if (m == &U::fanEfficiency) return onBothFans({"Fan Efficiency", "Fan Total Efficiency"});
+  if (m == &U::fanPressureRise) return onBothFans({"Pressure Rise"});
+  if (m == &U::motorEfficiency) return onBothFans({"Motor Efficiency"});
+  if (m == &U::motorInAirstreamFraction) return onBothFans({"Motor In Airstream Fraction"});
+  if (m == &U::supplyAirFlowRate) {
+    std::vector<OutputField> f = onBothFans({"Maximum Flow Rate"});
+    f.push_back(
+        {kTerminal,
+         {"Supply Air Flow Rate During Cooling Operation", "Cooling Supply Air Flow Rate"}});
+    f.push_back(
+        {kTerminal,
+         {"Supply Air Flow Rate When No Cooling is Needed", "No Cooling Supply Air Flow Rate"}});
+    f.push_back(
+        {kTerminal,
+         {"Supply Air Flow Rate During Heating Operation", "Heating Supply Air Flow Rate"}});
+    f.push_back(
+        {kTerminal,
+         {"Supply Air Flow Rate When No Heating is Needed", "No Heating Supply Air Flow Rate"}});
+    f.push_back({kCoolingCoil, {"Rated Air Flow Rate"}});
+    f.push_back({kHeatingCoil, {"Rated Air Flow Rate"}});
+    return f;
+  }
+  if (m == &U::ratedCoolingCapacity) {
+    return {{kCoolingCoil, {"Rated Total Cooling Capacity", "Gross Rated Total Cooling Capacity"}}};
+  }
+  if (m == &U::ratedSensibleHeatRatio) {
+    return {{kCoolingCoil, {"Rated Sensible Heat Ratio", "Gross Rated Sensible Heat Ratio"}}};
+  }
+  if (m == &U::ratedHeatingCapacity) {
+    return {{kHeatingCoil, {"Rated Total Heating Capacity", "Gross Rated Heating Capacity"}}};
+  }
+  if (m == &U::outdoorAirFlowRate) {
+    return {{kTerminal,
+             {"Outdoor Air Flow Rate During Cooling Operation", "Cooling Outdoor Air Flow Rate"}},
+            {kTerminal,
+             {"Outdoor Air Flow Rate During Heating Operation", "Heating Outdoor Air Flow Rate"}},
+            {kTerminal,
+             {"Outdoor Air Flow Rate When No Cooling or Heating is Needed",
+              "No Load Outdoor Air Flow Rate"}}};
+  }
+  return {};
+}
+
+std::vector<OutputField> writtenTo(std::string VRVUnidadExterior::*m) {
+  using O = VRVUnidadExterior;
+  if (m == &O::ratedCoolingCapacity) {
+    return {{kHeatPump, {"Rated Total Cooling Capacity", "Gross Rated Total Cooling Capacity"}}};
+  }
+  if (m == &O::ratedCoolingCOP)
+    return {{kHeatPump, {"Rated Cooling COP", "Gross Rated Cooling COP"}}};
+  if (m == &O::ratedHeatingCapacity) {
+    return {{kHeatPump, {"Rated Total Heating Capacity", "Gross Rated Heating Capacity"}}};
+  }
+  if (m == &O::ratedHeatingCOP)
+    return {{kHeatPump, {"Rated Heating COP", "Gross Rated Heating COP"}}};
+  if (m == &O::equivalentPipingLength) {
+    return {
+        {kHeatPump, {"Equivalent Piping Length used for Piping Correction Factor in Cooling Mode"}},
+        {kHeatPump,
+         {"Equivalent Piping Length used for Piping Correction Factor in Heating Mode"}}};
+  }
+  if (m == &O::verticalHeight) {
+    return {{kHeatPump, {"Vertical Height used for Piping Correction Factor"}}};
+  }
+  if (m == &O::resistiveDefrostHeaterCapacity) {
+    return {{kHeatPump, {"Resistive Defrost Heater Capacity"}}};
+  }
+  return {};
+}
+
+// The narrower of two bounds; at the same value an exclusive one is narrower.
+std::optional<Bound> narrower(const std::optional<Bound>& a, const json& limit, bool isMinimum) {
+  if (limit.is_null()) return a;
+  const Bound b{limit["value"].get<double>(), limit["exclusive"].get<bool>()};
+  if (!a) return b;
+  if (a->value == b.value) return Bound{a->value, a->exclusive || b.exclusive};
+  return (isMinimum ? b.value > a->value : b.value < a->value) ? b : *a;
+}
+
+std::string shown(const std::optional<Bound>& b) {
+  if (!b) return "none";
+  return (b->exclusive ? "exclusive " : "") + std::to_string(b->value);
+}
+
+template <class R>
+void expectLimitsOfTheDictionary(std::span<const NumericField<R>> table, const Dictionary& d,
+                                 VrfVersion layout, const std::string& version) {
+  EXPECT_FALSE(table.empty());
+  for (const NumericField<R>& f : table) {
+    const std::string_view name = R::kFields[positionOf<R>(f.member)].name;
+    const std::vector<OutputField> outputs = writtenTo(f.member);
+    ASSERT_FALSE(outputs.empty()) << name << ": the test does not know where it is written";
+    NumericLimits want;
+    want.autosizable = want.autocalculatable = true;
+    for (const OutputField& o : outputs) {
+      const json* entry = d.entry(o.className);
+      ASSERT_NE(entry, nullptr) << o.className;
+      const json* field = nullptr;
+      for (const json& candidate : (*entry)["fields"]) {
+        const std::string n = candidate["name"];
+        if (std::find(o.names.begin(), o.names.end(), n) != o.names.end()) field = &candidate;
+      }
+      ASSERT_NE(field, nullptr) << version << " " << o.className << " " << o.names[0];
+      want.minimum = narrower(want.minimum, (*field)["minimum"], true);
+      want.maximum = narrower(want.maximum, (*field)["maximum"], false);
+      want.autosizable = want.autosizable && (*field)["autosizable"].get<bool>();
+      want.autocalculatable = want.autocalculatable && (*field)["autocalculatable"].get<bool>();
+      want.required = want.required || (*field)["required"].get<bool>();
+    }
+    const NumericLimits& got = f.in(layout);
+    const std::string where = version + " " + std::string(name);
+    EXPECT_EQ(shown(got.minimum), shown(want.minimum)) << where;
+    EXPECT_EQ(shown(got.maximum), shown(want.maximum)) << where;
+    EXPECT_EQ(got.autosizable, want.autosizable) << where;
+    EXPECT_EQ(got.autocalculatable, want.autocalculatable) << where;
+    EXPECT_EQ(got.required, want.required) << where;
+  }
+}
+
+TEST(NumericLimits, AreThoseOfTheDictionaryOfEachLayout) {
+  const std::vector<std::pair<VrfVersion, std::string>> layouts = {
+      {VrfVersion::V7_1, "7.1"}, {VrfVersion::V8_0, "8.0"}, {VrfVersion::Current, "26.1"}};
+  ASSERT_EQ(layouts.size(), kLayouts.size()) << "a layout without its dictionary here";
+  for (const auto& [layout, version] : layouts) {
+    const Dictionary d(version);
+    expectLimitsOfTheDictionary(indoorNumericFields(), d, layout, version);
+    expectLimitsOfTheDictionary(outdoorNumericFields(), d, layout, version);
+  }
 }
 
 }  // namespace

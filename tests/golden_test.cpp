@@ -72,7 +72,7 @@ TEST_P(Golden, ExpandsToTheExpectedFile) {
 // The correct cases stay correct cases: a fault planted in one of them is caught by the test
 // above only while it has no stderr.txt.
 TEST(Golden, WorkedExamplesAreSilent) {
-  for (const char* name : {"vrf_worked_71", "vrf_worked_80"}) {
+  for (const char* name : {"vrf_worked_71", "vrf_worked_80", "vrf_worked_current"}) {
     EXPECT_FALSE(fs::exists(fs::path(VAK_GOLDEN_DIR) / name / "stderr.txt")) << name;
   }
 }

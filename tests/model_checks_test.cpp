@@ -304,7 +304,8 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
       "Schedule:Year, S3;\nSchedule:File,\n  S4,  ;\n"
       "ZoneControl:Thermostat,\n  My Control,\n  Z1,  !- Zone\n  Siempre 4;\n"
       "ZoneHVAC:EquipmentConnections, Z2, Z2 Eq;\n"
-      "Zone;\n"                                     // ends before its name
+      "ZoneControl:Thermostat, Lonely; X, Y;\n"     // ends before its zone
+      "Building,\n  B1,\n  Z7;\n"                   // whose fields are no zone
       "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n";  // classes not taken
   std::istringstream in(input);
   std::ostringstream out, console;
@@ -389,6 +390,17 @@ TEST(FileNames, TheModellersOwnObjectsThatCollide) {
             std::string::npos)
       << w;
   EXPECT_EQ(count(w, "\n"), 3u) << w;
+  // A unit that is not written leaves its zone without a zone control, but the zone's
+  // equipment connections are written all the same.
+  Indoor stray = unit("U2", "Z2");
+  stray.outdoor = "Nowhere";
+  const std::string forStray =
+      "ZoneControl:Thermostat, Z2 Control, Z2, Siempre 4, ThermostatSetpoint:DualSetpoint, "
+      "T1 DualSetPoint;\nZoneHVAC:EquipmentConnections, Z2, Z2 Eq, Z2 In, Z2 Out, Z2 Node, Z2 "
+      "Ret;\n";
+  const std::string s = warningsFor(forStray + system(outdoor("OU"), {Indoor(), stray}));
+  EXPECT_EQ(count(s, "ZoneControl:Thermostat for zone"), 0u) << s;
+  EXPECT_EQ(count(s, "in.idf:2: warning: ZoneHVAC:EquipmentConnections for zone \"Z2\""), 1u) << s;
   // The same objects for a zone that no indoor unit serves are the modeller's business.
   const std::string elsewhere =
       "ZoneControl:Thermostat, Z4 Control, Z4, Siempre 4, ThermostatSetpoint:DualSetpoint, "

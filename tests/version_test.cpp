@@ -41,7 +41,7 @@ TEST(VersionSelection, NeighboursAndOtherFormsSelectNothing) {
 
 std::string model(const std::string& version) {
   return "Version,\n  " + version + ";\n" + test::thermostatText("T1") + test::outdoorText("OU") +
-         test::Indoor().text();
+         test::Indoor().text() + test::namedObjects();
 }
 
 TEST(VersionSelection, ACurrentValueWritesTheCurrentLayout) {

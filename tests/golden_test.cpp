@@ -69,6 +69,23 @@ TEST_P(Golden, ExpandsToTheExpectedFile) {
   EXPECT_EQ(run.diagnostics, expectedWarnings);
 }
 
+// The README's template example, with the zone and schedule that it says the file must define,
+// is a correct model too.
+TEST(Examples, TheReadmeExampleWithWhatItNamesIsSilent) {
+  const std::string readme = slurp(fs::path(VAK_EXAMPLES_DIR).parent_path() / "README.md");
+  const std::size_t start = readme.find("```\nVersion,");
+  ASSERT_NE(start, std::string::npos);
+  const std::size_t end = readme.find("```", start + 3);
+  const std::string example = readme.substr(start + 4, end - start - 4);
+  ASSERT_NE(example.find("HVACVAKTemplate:VRVUnidadInterior"), std::string::npos);
+  const test::Run run =
+      test::expand(example + "Zone, Office;\nSchedule:Constant, AlwaysOn, , 1;\n");
+  EXPECT_EQ(run.diagnostics, "");
+  EXPECT_EQ(test::expand(example).diagnostics,
+            "expandVAKobjects: note: the file defines no Zone, so it is taken for a part of a "
+            "model: the zones and schedules that templates name are not checked\n");
+}
+
 // The correct cases stay correct cases: a fault planted in one of them is caught by the test
 // above only while it has no stderr.txt.
 TEST(Golden, WorkedExamplesAreSilent) {

@@ -80,6 +80,15 @@ void ConvertOrdinaryModel(benchmark::State& state) {
 }
 BENCHMARK(ConvertOrdinaryModel)->Arg(64)->Unit(benchmark::kMillisecond);
 
+// The same amount of text made only of objects whose names the scan collects: the most that
+// collecting can cost.
+void ConvertNamedObjects(benchmark::State& state) {
+  const std::string input = vak::bench::namedObjectsModel(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(convertOnce(input));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
+}
+BENCHMARK(ConvertNamedObjects)->Arg(64)->Unit(benchmark::kMillisecond);
+
 void ExpandVrfSystem(benchmark::State& state) {
   const int outdoor = static_cast<int>(state.range(0));
   const int indoor = static_cast<int>(state.range(1));

@@ -22,6 +22,30 @@ inline std::string ordinaryModel(std::size_t megabytes) {
   return text;
 }
 
+// A model of about `megabytes` MB made only of the objects whose names the scan collects:
+// zones, schedules, zone controls and equipment connections, fields on several lines.
+inline std::string namedObjectsModel(std::size_t megabytes) {
+  std::string text;
+  text.reserve(megabytes << 20);
+  for (int i = 0; text.size() < (megabytes << 20); ++i) {
+    const std::string n = std::to_string(i);
+    text +=
+        "Zone,\n    Zone " + n +
+        ",                !- Name\n    0,                       !- "
+        "Direction of Relative North {deg}\n    0, 0, 0;                 !- X,Y,Z Origin {m}\n\n"
+        "Schedule:Compact,\n    Sched " +
+        n +
+        ",     !- Name\n    Fraction,   !- Limits\n"
+        "    Through: 12/31,  !- Field 1\n    For: AllDays,  !- Field 2\n"
+        "    Until: 24:00, 1;  !- Field 3\n\n"
+        "ZoneControl:Thermostat,\n    Zone " +
+        n + " Control,  !- Name\n    Zone " + n +
+        ",   !- Zone or ZoneList Name\n    Control Type Sch,  !- Control Type Schedule Name\n"
+        "    ThermostatSetpoint:DualSetpoint,  !- Control 1 Object Type\n    Dual SP;\n\n";
+  }
+  return text;
+}
+
 // A model with `outdoor` outdoor units and `indoor` indoor units spread over them in turn, so
 // that every outdoor unit's members are scattered through the indoor list.
 inline std::string vrfModel(int outdoor, int indoor) {

@@ -233,7 +233,7 @@ TEST(DictionaryCheck, FindsWhatEnergyPlusWouldReject) {
   const Dictionary d("26.1");
   const std::string bad =
       "ZoneHVAC:EquipmentList,\n  Z Eq,\n  Sequential,\n"
-      "  ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,\n  U1,\n  1,\n  1.5;\n"
+      "  ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,\n  U1,\n  -1,\n  1.5;\n"
       "Curve:Linear,\n  C,\n  1,\n  x,\n  0,\n  1,\n  ,\n  ,\n  Dimensionless,\n  Dimensionless;\n"
       "Fan:OnOff,\n  F,\n  S,\n  1.2,\n  75,\n  0.3,\n  0.9,\n  1,\n  A,\n  B,\n  ,\n  ,\n  g,\n  "
       "extra;\n"
@@ -246,6 +246,9 @@ TEST(DictionaryCheck, FindsWhatEnergyPlusWouldReject) {
             std::string::npos)
       << all;
   EXPECT_NE(all.find("holds 1.5, not an integer"), std::string::npos) << all;
+  EXPECT_NE(all.find("\"Zone Equipment 1 Cooling Sequence\" holds -1, outside its limits"),
+            std::string::npos)
+      << all;
   EXPECT_NE(all.find("\"Coefficient2 x\" holds \"x\", not a number"), std::string::npos) << all;
   EXPECT_NE(all.find("Fan:OnOff has 13 fields, more than its 12"), std::string::npos) << all;
   EXPECT_NE(all.find("names \"NoSuchCurve\", which no object of "

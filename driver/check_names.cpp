@@ -19,7 +19,7 @@ constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 // Names as EnergyPlus compares them, and the first line that gave each.
 using NameIndex = std::unordered_map<std::string, std::size_t>;
 
-NameIndex indexOf(const std::vector<NamedAt>& named) {
+NameIndex indexOf(const NameList& named) {
   NameIndex index;
   for (const NamedAt& n : named) index.emplace(nameKey(n.name), n.line);
   return index;
@@ -112,6 +112,7 @@ void checkCollisions(const ScanResult& scanned, const VrfMembership& members, bo
   const TemplateLists& t = scanned.templates;
   Problem schedule(d, "schedules of the file named like a schedule the program writes");
   const NameIndex written = writtenSchedules(t, vrf);
+  if (written.empty()) return;  // no template writes anything
   for (const NamedAt& s : scanned.names.schedules) {
     if (written.count(nameKey(s.name)) == 0) continue;
     schedule(s.line, cat("schedule ", quoted(s.name),
@@ -167,8 +168,8 @@ void checkNames(const ScanResult& scanned, const VrfMembership& members,
   // Only names that the checks below would look up make a file without zones worth a note.
   bool refersToTheFile = vrf && !t.indoorUnits.empty();
   for (const Termostato& th : t.thermostats) {
-    refersToTheFile = refersToTheFile || !th.heatingScheduleName.empty() ||
-                      !th.coolingScheduleName.empty();
+    refersToTheFile =
+        refersToTheFile || !th.heatingScheduleName.empty() || !th.coolingScheduleName.empty();
   }
   if (!refersToTheFile) return;
   if (scanned.names.zones.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,12 +14,15 @@ struct NamedAt {
   std::size_t line;
 };
 
+// A deque grows without moving what it holds, which keeps long lists cheap to collect.
+using NameList = std::deque<NamedAt>;
+
 // The names of the ordinary objects that templates refer to or could collide with.
 struct FileNames {
-  std::vector<NamedAt> zones;            // Zone
-  std::vector<NamedAt> schedules;        // Schedule:Compact, :Constant, :Year, :File
-  std::vector<NamedAt> thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
-  std::vector<NamedAt> connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
+  NameList zones;            // Zone
+  NameList schedules;        // Schedule:Compact, :Constant, :Year, :File
+  NameList thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
+  NameList connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
 };
 
 // Takes those names from the objects' lines while the scan copies them. Only class lines and
@@ -44,7 +48,7 @@ class NameCollector {
   struct Wanted {
     std::string_view className;
     std::size_t field;  // which field holds the name, from 1
-    std::vector<NamedAt> FileNames::*list;
+    NameList FileNames::*list;
   };
 
   static const Wanted* wanted(std::string_view className);
@@ -52,8 +56,8 @@ class NameCollector {
   void walk(std::string_view code);
 
   FileNames& names_;
-  std::vector<NamedAt>* list_ = nullptr;  // where the name goes; null when nothing is wanted
-  std::size_t field_ = 0;                 // the field being read, from 1
+  NameList* list_ = nullptr;  // where the name goes; null when nothing is wanted
+  std::size_t field_ = 0;     // the field being read, from 1
   std::size_t target_ = 0;
   std::size_t line_ = 0;
   std::string text_;  // the field's text so far

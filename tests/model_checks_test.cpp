@@ -314,7 +314,7 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   const ScanResult r = scan(source, sink, console);
   sink.flush();
   EXPECT_EQ(out.str(), input + "\n") << "collecting changes nothing in the copy";
-  auto names = [](const std::vector<NamedAt>& list) {
+  auto names = [](const NameList& list) {
     std::string text;
     for (const NamedAt& n : list) text += n.name + "@" + std::to_string(n.line) + " ";
     return text;

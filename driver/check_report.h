@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "templates/diagnostics.h"
 #include "templates/records.h"
@@ -29,8 +30,8 @@ std::string cat(const Pieces&... pieces) {
 // One kind of problem: the first few occurrences in full, then how many more there were.
 class Problem {
  public:
-  Problem(std::ostream& diagnostics, std::string_view more)
-      : diagnostics_(diagnostics), more_(more) {}
+  Problem(std::ostream& diagnostics, std::string more)
+      : diagnostics_(diagnostics), more_(std::move(more)) {}
   Problem(const Problem&) = delete;
   Problem& operator=(const Problem&) = delete;
   ~Problem() {
@@ -46,7 +47,7 @@ class Problem {
 
  private:
   std::ostream& diagnostics_;
-  std::string_view more_;
+  std::string more_;  // owned: a name built for the call must outlive it
   std::size_t count_ = 0;
 };
 

@@ -302,5 +302,15 @@ TEST(Checks, AZoneServedByManyUnitsListsTheFirstFew) {
   EXPECT_NE(exactlyThree.find("(\"U1\", \"U3\", \"U3\"); its"), std::string::npos) << exactlyThree;
 }
 
+// The summary line of a kind of problem whose name is built for the run, not a fixed text.
+TEST(Checks, ManyDuplicateNamesAreSummarised) {
+  std::string input = kV80;
+  for (int i = 0; i < 5; ++i) input += test::thermostatText("T1");
+  const std::string w = warningsFor(input);
+  EXPECT_NE(w.find("\nexpandVAKobjects: warning: 1 more thermostats that share a name\n"),
+            std::string::npos)
+      << w;
+}
+
 }  // namespace
 }  // namespace vak

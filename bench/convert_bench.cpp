@@ -45,7 +45,8 @@ double peakRssMb() {
 }
 
 void CopyBaseline(benchmark::State& state) {
-  const std::string input = vak::bench::ordinaryModel(static_cast<std::size_t>(state.range(0)));
+  const std::string input =
+      vak::bench::longLineModel(static_cast<std::size_t>(state.range(0)) << 20);
   std::vector<char> chunk(1 << 16);
   for (auto _ : state) {
     ViewBuf inBuf(input);
@@ -73,7 +74,8 @@ std::size_t convertOnce(const std::string& input) {
 }
 
 void ConvertOrdinaryModel(benchmark::State& state) {
-  const std::string input = vak::bench::ordinaryModel(static_cast<std::size_t>(state.range(0)));
+  const std::string input =
+      vak::bench::longLineModel(static_cast<std::size_t>(state.range(0)) << 20);
   for (auto _ : state) benchmark::DoNotOptimize(convertOnce(input));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
   state.counters["peak_rss_MB"] = peakRssMb();

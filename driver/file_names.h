@@ -44,6 +44,12 @@ class NameCollector {
     if (list_ != nullptr) walk(code);
   }
 
+  // Objects of this class give a name that is collected.
+  static bool collects(std::string_view className) { return wanted(className) != nullptr; }
+
+  // The name of the object opened last is still to come.
+  bool collecting() const { return list_ != nullptr; }
+
  private:
   struct Wanted {
     std::string_view className;

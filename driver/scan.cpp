@@ -1,5 +1,6 @@
 #include "driver/scan.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
 
@@ -48,7 +49,7 @@ bool looksLikeVersion(std::string_view className) {
 // The value on the line whose ";" ends a Version object: from the first non-blank up to the
 // ";", blanks before the ";" included.
 std::string versionValue(std::string_view code) {
-  const std::size_t start = code.find_first_not_of(' ');
+  const std::size_t start = std::min(code.find_first_not_of(' '), code.size());
   return std::string(code.substr(start, code.find(';') - start));
 }
 
@@ -58,39 +59,42 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   ScanResult result;
   TemplateInput templateInput{in, console};
   NameCollector names(result.names);
-  std::string className;
-  bool inside = false;  // an ordinary object is open
-  std::string_view line;
-  while (!in.atEnd()) {
-    in.next(line);
-    if (in.lineNumber() == 1) out.setCrlf(in.firstLineCrlf());
-    // Comments never take part in recognising objects.
-    const std::string_view code = line.substr(0, line.find('!'));
-    if (!inside) {
-      const std::size_t comma = code.find(',');
-      if (comma != std::string_view::npos) {
-        className.assign(code.substr(0, comma));
-        if (const TemplateClass* c = templateClass(className)) {
-          // The record reads the rest of its object; neither it nor this line is copied.
-          c->read(result.templates, templateInput);
-          continue;
-        }
-        inside = true;
-        names.open(className, code.substr(comma + 1), in.lineNumber());
-        if (looksLikeVersion(className) &&
-            (className != "Version" || code.find(';', comma) != std::string_view::npos)) {
-          result.versionObjectsNotTaken.push_back(in.lineNumber());
-        }
+  // Only class lines and the line that ends each object are looked at; the source copies
+  // everything else in whole runs. Comments never take part in recognising objects.
+  while (in.copyToClassLine(out)) {
+    const std::string_view className = in.className();
+    if (const TemplateClass* c = templateClass(className)) {
+      // The record reads the rest of its object; neither it nor this line is copied.
+      in.skipLine();
+      c->read(result.templates, templateInput);
+      continue;
+    }
+    const bool version = className == "Version";
+    const bool versionLike = looksLikeVersion(className);
+    const bool named = NameCollector::collects(className);
+    const std::size_t classLine = versionLike || named ? in.lineNumber() : 0;
+    if (named) {
+      // The few classes whose names are collected are read line by line up to the name.
+      const std::string name(className);
+      std::string_view line;
+      in.nextCopied(line, out);
+      std::string_view code = line.substr(0, line.find('!'));
+      names.open(name, code.substr(code.find(',') + 1), classLine);
+      while (code.find(';') == std::string_view::npos && names.collecting() && !in.atEnd()) {
+        in.nextCopied(line, out);
+        code = line.substr(0, line.find('!'));
+        names.more(code);
       }
-    } else {
-      names.more(code);
+      if (code.find(';') != std::string_view::npos || in.atEnd()) continue;
     }
-    if (inside && code.find(';') != std::string_view::npos) {
-      if (className == "Version") result.version = versionValue(code);
-      inside = false;
+    const std::string_view lastLine = in.copyObject(out);  // className is gone from here on
+    if (versionLike && (!version || (!lastLine.empty() && in.lineNumber() == classLine))) {
+      result.versionObjectsNotTaken.push_back(classLine);
     }
-    out.writeLine(line);
+    if (version && !lastLine.empty()) result.version = versionValue(lastLine);
   }
+  // The first line's terminator is the output's, for the generated objects too.
+  out.setCrlf(in.firstLineCrlf());
   return result;
 }
 

@@ -22,9 +22,9 @@ struct ScanResult {
   FileNames names;  // of the ordinary objects that templates refer to
 };
 
-// Reads the input once, line by line: copies every line to the output except the lines of
-// template objects, which become records, takes the Version object's value and collects the
-// names of zones, schedules and the modeller's own zone controls and connections.
+// Reads the input once: copies every line to the output except the lines of template objects,
+// which become records, takes the Version object's value and collects the names of zones,
+// schedules and the modeller's own zone controls and connections.
 ScanResult scan(LineSource& in, LineSink& out, std::ostream& console);
 
 }  // namespace vak

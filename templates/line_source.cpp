@@ -1,55 +1,289 @@
 #include "templates/line_source.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+
+#include "writers/line_sink.h"
 
 namespace vak {
 
-LineSource::LineSource(std::istream& in, std::size_t chunk)
-    : in_(in), buf_(chunk < 2 ? 2 : chunk) {}
+namespace {
 
-bool LineSource::fill() {
-  if (eof_) return false;
-  in_.read(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+// How much of a line that outgrows the buffer is kept: enough for any class name or version
+// value that means something.
+constexpr std::size_t kLineHead = 4096;
+
+// The smallest buffer: a class name that it cannot hold is longer than any that is looked for.
+constexpr std::size_t kMinCapacity = 64;
+
+const char* find(const char* from, const char* to, char c) {
+  return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
+}
+
+// Counts the "\n" in [from, to) eight bytes at a time: every byte of a word that equals "\n"
+// becomes 1, the others 0, and the words are summed bytewise (at most 255 words, so that no
+// byte overflows) before the bytes of the sum are added up in 16-bit lanes.
+std::size_t countNewlines(const char* from, const char* to) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7f;
+  std::size_t count = 0;
+  while (to - from >= 8) {
+    std::uint64_t sums = 0;
+    for (int i = 0; i < 255 && to - from >= 8; ++i, from += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, from, 8);
+      const std::uint64_t x = word ^ (kOnes * '\n');  // zero bytes where "\n" was
+      sums += (~(((x & kLow7) + kLow7) | x) >> 7) & kOnes;
+    }
+    constexpr std::uint64_t kLowBytes = 0x00ff00ff00ff00ff;
+    const std::uint64_t pairs = (sums & kLowBytes) + ((sums >> 8) & kLowBytes);
+    count += static_cast<std::size_t>((pairs * 0x0001000100010001) >> 48);
+  }
+  return count + static_cast<std::size_t>(std::count(from, to, '\n'));
+}
+
+}  // namespace
+
+LineSource::LineSource(std::istream& in, std::size_t capacity)
+    : in_(in), buf_(std::max(capacity, kMinCapacity)) {}
+
+// Hands the copied bytes on, moves the unread ones to the front and reads after them. Returns
+// false when the input has nothing more.
+bool LineSource::refill() {
+  flushCopies();
+  lineNumber();
+  countLinesTo(pos_);
+  foundLine_ = 0;
+  std::memmove(buf_.data(), at(pos_), end_ - pos_);
+  end_ -= pos_;
+  pos_ = counted_ = copyFrom_ = copyTo_ = 0;
+  if (eof_ || end_ == buf_.size()) return false;
+  const std::size_t room = buf_.size() - end_;
+  in_.read(buf_.data() + end_, static_cast<std::streamsize>(room));
   if (in_.bad()) throw IoError("read error");
-  begin_ = 0;
-  end_ = static_cast<std::size_t>(in_.gcount());
-  if (end_ < buf_.size()) eof_ = true;
-  return end_ > 0;
+  const auto got = static_cast<std::size_t>(in_.gcount());
+  if (got < room) eof_ = true;
+  if (got == 0) return false;
+  if (!firstKnown_) {
+    if (const char* nl = find(at(end_), at(end_ + got), '\n')) {
+      firstKnown_ = true;
+      firstCrlf_ = nl == buf_.data() ? lastReadCr_ : nl[-1] == '\r';
+    }
+    lastReadCr_ = *at(end_ + got - 1) == '\r';
+  }
+  end_ += got;
+  return true;
+}
+
+std::size_t LineSource::countLinesTo(std::size_t to) const {
+  linesBefore_ += countNewlines(at(counted_), at(to));
+  counted_ = to;
+  return linesBefore_;
+}
+
+// Line numbers are counted only when asked for, or when the buffer moves on.
+void LineSource::foundLine(std::size_t start) {
+  foundLine_ = start;
+  foundLineCounted_ = false;
+}
+
+std::size_t LineSource::lineNumber() const {
+  if (!foundLineCounted_) {
+    lineNumber_ = countLinesTo(foundLine_) + 1;
+    foundLineCounted_ = true;
+  }
+  return lineNumber_;
+}
+
+// The start of the line that holds offset `offset`, or the read position if the line began
+// before it.
+std::size_t LineSource::lineStartOf(std::size_t offset) const {
+  while (offset > pos_ && buf_[offset - 1] != '\n') --offset;
+  return offset;
+}
+
+bool LineSource::hasComment(std::size_t from, std::size_t to) const {
+  return std::find(at(from), at(to), '!') != at(to);
+}
+
+// Bytes [pos_, to) go to `out`; consecutive copies make one run, written when the buffer moves.
+void LineSource::copyUpTo(LineSink& out, std::size_t to) {
+  if (pos_ != copyTo_ || &out != copySink_) {
+    flushCopies();
+    copyFrom_ = pos_;
+    copySink_ = &out;
+  }
+  copyTo_ = pos_ = to;
+}
+
+void LineSource::flushCopies() {
+  if (copyTo_ > copyFrom_) {
+    copySink_->setCrlf(firstCrlf_);
+    copySink_->writeInput({at(copyFrom_), copyTo_ - copyFrom_});
+  }
+  copyFrom_ = copyTo_ = pos_;
+}
+
+// The current line fills the buffer and has no "!" so far: copy it and keep its first part.
+void LineSource::dropLineStart(LineSink& out) {
+  if (!lineStartDropped_) {
+    lineHead_.assign(at(pos_), std::min(kLineHead, end_ - pos_));
+    lineStartDropped_ = true;
+    droppedSemicolon_ = false;
+  }
+  droppedSemicolon_ = droppedSemicolon_ || find(at(pos_), at(end_), ';') != nullptr;
+  copyUpTo(out, end_);
+}
+
+// The last line, complete or not, is followed by the run's terminator.
+void LineSource::finishInput(LineSink& out) {
+  copyUpTo(out, end_);
+  flushCopies();
+  out.setCrlf(firstCrlf_);
+  out.writeLine({});
+  ended_ = true;
+}
+
+void LineSource::copyRestOfLine(LineSink& out) {
+  if (pos_ < end_ && buf_[pos_] == '\n') {  // the usual end of an object: ";" then "\n"
+    copyUpTo(out, pos_ + 1);
+    lineStartDropped_ = false;
+    return;
+  }
+  for (;;) {
+    if (const char* nl = find(at(pos_), at(end_), '\n')) {
+      copyUpTo(out, static_cast<std::size_t>(nl + 1 - buf_.data()));
+      lineStartDropped_ = false;
+      return;
+    }
+    copyUpTo(out, end_);
+    if (!refill()) return finishInput(out);
+  }
+}
+
+bool LineSource::copyToClassLine(LineSink& out) {
+  if (midLine_) {
+    midLine_ = false;
+    copyRestOfLine(out);
+  }
+  while (!ended_) {
+    const char* comma = find(at(pos_), at(end_), ',');
+    const std::size_t stop = comma ? static_cast<std::size_t>(comma - buf_.data()) : end_;
+    const std::size_t start = lineStartOf(stop);
+    if (start != pos_) lineStartDropped_ = false;
+    const bool comment = hasComment(start, stop);
+    if (comment) {
+      copyUpTo(out, stop);
+      copyRestOfLine(out);
+      continue;
+    }
+    copyUpTo(out, start);
+    if (comma) {
+      foundLine(start);
+      classComma_ = stop;
+      return true;
+    }
+    // The last line in the buffer may still turn out to be a class line.
+    if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
+    if (!refill()) finishInput(out);
+  }
+  flushCopies();
+  return false;
+}
+
+std::string_view LineSource::className() const {
+  if (lineStartDropped_) return lineHead_;
+  return {at(pos_), classComma_ - pos_};
+}
+
+std::string_view LineSource::copyObject(LineSink& out) {
+  if (lineStartDropped_ && droppedSemicolon_) {  // in the class line, before its ","
+    midLine_ = true;
+    return lineHead_;
+  }
+  while (!ended_) {
+    const char* semicolon = find(at(pos_), at(end_), ';');
+    const std::size_t stop = semicolon ? static_cast<std::size_t>(semicolon - buf_.data()) : end_;
+    const std::size_t start = lineStartOf(stop);
+    if (start != pos_) lineStartDropped_ = false;
+    const bool comment = hasComment(start, stop);
+    if (comment) {
+      copyUpTo(out, stop);
+      copyRestOfLine(out);
+      continue;
+    }
+    if (semicolon) {
+      copyUpTo(out, stop + 1);
+      midLine_ = true;
+      foundLine(start);
+      if (lineStartDropped_) return lineHead_;
+      return {at(start), stop + 1 - start};
+    }
+    copyUpTo(out, start);
+    if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
+    if (!refill()) finishInput(out);
+  }
+  return {};
+}
+
+void LineSource::skipLine() {
+  for (;;) {
+    if (const char* nl = find(at(pos_), at(end_), '\n')) {
+      pos_ = static_cast<std::size_t>(nl + 1 - buf_.data());
+      lineStartDropped_ = false;
+      return;
+    }
+    pos_ = end_;
+    if (!refill()) {
+      ended_ = true;
+      return;
+    }
+  }
+}
+
+bool LineSource::nextCopied(std::string_view& line, LineSink& out) {
+  const bool got = next(line);
+  flushCopies();
+  out.setCrlf(firstCrlf_);
+  out.writeLine(line);
+  return got;
 }
 
 bool LineSource::next(std::string_view& line) {
+  lineNumber();  // the line found last is counted before the count moves past it
+  const std::size_t number = countLinesTo(pos_) + 1;
   long_.clear();
-  bool spans = false;  // the line's text is in long_, not in buf_
-  for (;;) {
-    if (begin_ == end_ && !fill()) {
-      ended_ = true;
-      line = spans ? std::string_view(long_) : std::string_view();
-      if (spans) ++lineNumber_;  // a last line without terminator; no line, no number
-      return spans;
-    }
-    const char* start = buf_.data() + begin_;
-    const std::size_t avail = end_ - begin_;
-    const auto* nl = static_cast<const char*>(std::memchr(start, '\n', avail));
-    if (nl == nullptr) {
-      long_.append(start, avail);
+  bool spans = false;  // the line's text is in long_, not in the buffer
+  const char* nl;
+  while ((nl = find(at(pos_), at(end_), '\n')) == nullptr) {
+    if (spans || end_ - pos_ == buf_.size()) {
+      long_.append(at(pos_), end_ - pos_);
       spans = true;
-      begin_ = end_;
-      continue;
+      pos_ = end_;
     }
-    const std::size_t len = static_cast<std::size_t>(nl - start);
-    begin_ += len + 1;
-    ++lineNumber_;
-    if (spans) {
-      long_.append(start, len);
-      line = long_;
-    } else {
-      line = std::string_view(start, len);
+    if (!refill()) {
+      // The last line, without terminator.
+      ended_ = true;
+      if (spans) long_.append(at(pos_), end_ - pos_);
+      line = spans ? std::string_view(long_) : std::string_view(at(pos_), end_ - pos_);
+      pos_ = end_;
+      if (line.empty()) return false;  // no line, no number
+      lineNumber_ = number;
+      return true;
     }
-    const bool crlf = !line.empty() && line.back() == '\r';
-    if (crlf) line.remove_suffix(1);
-    if (lineNumber_ == 1) firstCrlf_ = crlf;
-    return true;
   }
+  const auto len = static_cast<std::size_t>(nl - at(pos_));
+  if (spans) {
+    long_.append(at(pos_), len);
+    line = long_;
+  } else {
+    line = std::string_view(at(pos_), len);
+  }
+  pos_ += len + 1;
+  lineNumber_ = number;
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return true;
 }
 
 }  // namespace vak

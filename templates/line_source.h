@@ -10,38 +10,105 @@
 
 namespace vak {
 
-// Whole input lines of any length. "\n" ends a line; a "\r" right before it belongs to the
-// terminator. Reads in large chunks so that scanning costs about as much as copying.
+class LineSink;
+
+// The input, read in large chunks into one fixed buffer. "\n" ends a line; a "\r" right before
+// it belongs to the terminator.
+//
+// Two ways to read it. Template objects are read as whole lines (next). Everything else is
+// copied: the scan looks only at class lines and at the ";" that ends an object, and the lines
+// in between go to the sink as whole runs of the buffer, searched with memchr rather than split
+// into lines. A copied line never has to fit in the buffer, so memory stays bounded whatever
+// the length of the lines; only the lines of template objects are held whole.
 class LineSource {
  public:
-  explicit LineSource(std::istream& in, std::size_t chunk = std::size_t{1} << 16);
+  // The buffer holds `capacity` bytes, at least 64.
+  explicit LineSource(std::istream& in, std::size_t capacity = std::size_t{1} << 17);
+  LineSource(const LineSource&) = delete;
+  LineSource& operator=(const LineSource&) = delete;
 
-  // Reads the next line. The view stays valid until the next call. Returns false when the
-  // input had no character left; the line is then empty. Throws IoError on a read error.
+  // Reads the next line whole. The view stays valid until the next call. Returns false when
+  // the input had no character left; the line is then empty. Throws IoError on a read error.
   bool next(std::string_view& line);
+
+  // Reads the next line whole, like next, and copies it to `out`: for the objects whose fields
+  // the scan reads.
+  bool nextCopied(std::string_view& line, LineSink& out);
+
+  // Copies to `out` the lines before the next class line: a line whose text before its first
+  // "!" holds a ",". Leaves the class line unread and returns true; at the end of input returns
+  // false, after ending the last copied line with a terminator.
+  bool copyToClassLine(LineSink& out);
+
+  // The class line's text before its ",". For a line longer than the buffer, its first part.
+  std::string_view className() const;
+
+  // Copies the object that opens at the class line up to the first ";" that stands before any
+  // "!" on its line. Returns the text of that line up to and including the ";" (its first part
+  // for a line longer than the buffer); the view stays valid until the next call. The rest of
+  // that line is copied by the next copyToClassLine. At the end of input returns "".
+  std::string_view copyObject(LineSink& out);
+
+  // Reads and drops the class line.
+  void skipLine();
 
   // End of input was met: by a line without terminator or by a read that found nothing.
   bool atEnd() const { return ended_; }
 
-  // The first line read ended with "\r\n".
+  // The first line of the input ended with "\r\n".
   bool firstLineCrlf() const { return firstCrlf_; }
 
-  // Number of the line returned last, counting from 1; 0 before the first. A call that finds
-  // no line leaves it as it was, so that it always names a line of the input.
-  std::size_t lineNumber() const { return lineNumber_; }
+  // Number of the line returned or found last, counting from 1; 0 before the first. A call
+  // that finds no line leaves it as it was, so that it always names a line of the input.
+  std::size_t lineNumber() const;
 
  private:
-  bool fill();
+  bool refill();
+  void copyRestOfLine(LineSink& out);
+  void copyUpTo(LineSink& out, std::size_t to);
+  void flushCopies();
+  void dropLineStart(LineSink& out);
+  void finishInput(LineSink& out);
+  std::size_t lineStartOf(std::size_t offset) const;
+  bool hasComment(std::size_t from, std::size_t to) const;
+  void foundLine(std::size_t start);
+  std::size_t countLinesTo(std::size_t to) const;
+  const char* at(std::size_t offset) const { return buf_.data() + offset; }
 
   std::istream& in_;
   std::vector<char> buf_;
-  std::size_t begin_ = 0;
+  std::size_t pos_ = 0;  // read position; bytes [pos_, end_) are unread
   std::size_t end_ = 0;
-  std::string long_;  // a line that spans chunk boundaries
   bool eof_ = false;
   bool ended_ = false;
+
+  // The terminator of the first line, found while reading.
   bool firstCrlf_ = false;
-  std::size_t lineNumber_ = 0;
+  bool firstKnown_ = false;
+  bool lastReadCr_ = false;
+
+  // Lines before offset counted_ of the buffer, and the line found last: counted when asked
+  // for, or before the buffer moves.
+  mutable std::size_t counted_ = 0;
+  mutable std::size_t linesBefore_ = 0;
+  mutable std::size_t lineNumber_ = 0;
+  std::size_t foundLine_ = 0;
+  mutable bool foundLineCounted_ = true;
+
+  // Copied bytes [copyFrom_, copyTo_) not yet handed to copySink_.
+  std::size_t copyFrom_ = 0;
+  std::size_t copyTo_ = 0;
+  LineSink* copySink_ = nullptr;
+
+  // The current line began before the buffer: its first part, and whether the dropped part
+  // held a ";".
+  bool lineStartDropped_ = false;
+  bool droppedSemicolon_ = false;
+  std::string lineHead_;
+
+  std::size_t classComma_ = 0;  // offset of the class line's ","
+  bool midLine_ = false;        // copyObject stopped after the ";"
+  std::string long_;            // a whole line longer than the buffer
 };
 
 }  // namespace vak

@@ -20,17 +20,24 @@ class LineSink {
   // Writes text followed by the terminator. Throws IoError when the stream refuses it.
   void writeLine(std::string_view text);
 
+  // Writes text copied from the input, lines with their terminators, each terminator ("\n" or
+  // "\r\n") as the chosen one. Consecutive calls continue one text: a "\r" at the end of one
+  // waits for the next.
+  void writeInput(std::string_view text);
+
   // Hands everything buffered to the stream and flushes it. Throws IoError on failure.
   void flush();
 
  private:
   void put(std::string_view bytes);
   void drain();
+  void putHeldCr();
 
   std::ostream& out_;
   std::vector<char> buf_;
   std::size_t used_ = 0;
   std::string_view eol_ = "\n";
+  bool heldCr_ = false;  // copied input ended with "\r"
 };
 
 }  // namespace vak

@@ -1,7 +1,6 @@
 #include "templates/line_source.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 
 #include "writers/line_sink.h"
@@ -10,35 +9,38 @@ namespace vak {
 
 namespace {
 
-// How much of a line that outgrows the buffer is kept: enough for any class name or version
-// value that means something.
+// How much of a line that outgrows the buffer is kept, and so the smallest buffer: enough for
+// any class name that is looked for and for any version value a message quotes.
 constexpr std::size_t kLineHead = 4096;
-
-// The smallest buffer: a class name that it cannot hold is longer than any that is looked for.
-constexpr std::size_t kMinCapacity = 64;
 
 const char* find(const char* from, const char* to, char c) {
   return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
 }
 
-// Counts the "\n" in [from, to) eight bytes at a time: every byte of a word that equals "\n"
-// becomes 1, the others 0, and the words are summed bytewise (at most 255 words, so that no
-// byte overflows) before the bytes of the sum are added up in 16-bit lanes.
+// Counts the "\n" in [from, to). The inner loop is written so that compilers turn it into
+// vector compares: sixteen byte-sized counters, emptied before they could overflow.
+// Appends text to a class name that outgrew the buffer, in a form that compares the same with
+// every name the scan looks for, exactly or blanks aside: a run of blanks becomes one, and past
+// 64 characters nothing more can matter.
+void appendNamePart(std::string& name, std::string_view part) {
+  for (const char c : part) {
+    if (name.size() > 64) return;
+    const bool blank = c == ' ' || c == '\t';
+    if (blank && !name.empty() && name.back() == ' ') continue;
+    name += blank ? ' ' : c;
+  }
+}
+
 std::size_t countNewlines(const char* from, const char* to) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7f;
+  constexpr std::size_t kLanes = 16;
   std::size_t count = 0;
-  while (to - from >= 8) {
-    std::uint64_t sums = 0;
-    for (int i = 0; i < 255 && to - from >= 8; ++i, from += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, from, 8);
-      const std::uint64_t x = word ^ (kOnes * '\n');  // zero bytes where "\n" was
-      sums += (~(((x & kLow7) + kLow7) | x) >> 7) & kOnes;
+  for (std::size_t rounds; (rounds = std::min<std::size_t>((to - from) / kLanes, 255)) > 0;) {
+    unsigned char lanes[kLanes] = {};
+    for (std::size_t r = 0; r < rounds; ++r) {
+      for (std::size_t i = 0; i < kLanes; ++i) lanes[i] += from[r * kLanes + i] == '\n';
     }
-    constexpr std::uint64_t kLowBytes = 0x00ff00ff00ff00ff;
-    const std::uint64_t pairs = (sums & kLowBytes) + ((sums >> 8) & kLowBytes);
-    count += static_cast<std::size_t>((pairs * 0x0001000100010001) >> 48);
+    for (unsigned char lane : lanes) count += lane;
+    from += rounds * kLanes;
   }
   return count + static_cast<std::size_t>(std::count(from, to, '\n'));
 }
@@ -46,7 +48,7 @@ std::size_t countNewlines(const char* from, const char* to) {
 }  // namespace
 
 LineSource::LineSource(std::istream& in, std::size_t capacity)
-    : in_(in), buf_(std::max(capacity, kMinCapacity)) {}
+    : in_(in), buf_(std::max(capacity, kLineHead)) {}
 
 // Hands the copied bytes on, moves the unread ones to the front and reads after them. Returns
 // false when the input has nothing more.
@@ -131,8 +133,10 @@ void LineSource::dropLineStart(LineSink& out) {
     lineHead_.assign(at(pos_), std::min(kLineHead, end_ - pos_));
     lineStartDropped_ = true;
     droppedSemicolon_ = false;
+    droppedName_.clear();
   }
   droppedSemicolon_ = droppedSemicolon_ || find(at(pos_), at(end_), ';') != nullptr;
+  appendNamePart(droppedName_, {at(pos_), end_ - pos_});
   copyUpTo(out, end_);
 }
 
@@ -182,6 +186,10 @@ bool LineSource::copyToClassLine(LineSink& out) {
     if (comma) {
       foundLine(start);
       classComma_ = stop;
+      if (lineStartDropped_) {
+        className_ = droppedName_;
+        appendNamePart(className_, {at(pos_), classComma_ - pos_});
+      }
       return true;
     }
     // The last line in the buffer may still turn out to be a class line.
@@ -193,7 +201,7 @@ bool LineSource::copyToClassLine(LineSink& out) {
 }
 
 std::string_view LineSource::className() const {
-  if (lineStartDropped_) return lineHead_;
+  if (lineStartDropped_) return className_;
   return {at(pos_), classComma_ - pos_};
 }
 

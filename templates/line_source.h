@@ -22,7 +22,7 @@ class LineSink;
 // the length of the lines; only the lines of template objects are held whole.
 class LineSource {
  public:
-  // The buffer holds `capacity` bytes, at least 64.
+  // The buffer holds `capacity` bytes, at least 4096.
   explicit LineSource(std::istream& in, std::size_t capacity = std::size_t{1} << 17);
   LineSource(const LineSource&) = delete;
   LineSource& operator=(const LineSource&) = delete;
@@ -40,7 +40,8 @@ class LineSource {
   // false, after ending the last copied line with a terminator.
   bool copyToClassLine(LineSink& out);
 
-  // The class line's text before its ",". For a line longer than the buffer, its first part.
+  // The class line's text before its ",". For a line longer than the buffer, a shortened form
+  // that compares the same with every class name the scan looks for.
   std::string_view className() const;
 
   // Copies the object that opens at the class line up to the first ";" that stands before any
@@ -100,11 +101,13 @@ class LineSource {
   std::size_t copyTo_ = 0;
   LineSink* copySink_ = nullptr;
 
-  // The current line began before the buffer: its first part, and whether the dropped part
-  // held a ";".
+  // The current line began before the buffer: its first part, whether the dropped part held a
+  // ";", and that part shortened as a class name.
   bool lineStartDropped_ = false;
   bool droppedSemicolon_ = false;
   std::string lineHead_;
+  std::string droppedName_;
+  std::string className_;
 
   std::size_t classComma_ = 0;  // offset of the class line's ","
   bool midLine_ = false;        // copyObject stopped after the ";"

@@ -128,6 +128,26 @@ TEST(LineSink, WritesLinesWithTheChosenTerminator) {
   EXPECT_EQ(out.str(), "abc\n\na much longer line than the buffer\r\nx\r\n");
 }
 
+TEST(LineSink, CopiedInputTakesTheChosenTerminator) {
+  for (bool crlf : {false, true}) {
+    std::ostringstream out;
+    LineSink sink(out, 4);
+    sink.setCrlf(crlf);
+    // A "\r" at the end of one piece and its "\n" at the start of the next are one terminator.
+    sink.writeInput("a\nb\r\nc\rd\r");
+    sink.writeInput("\ne\r");
+    sink.writeInput("f\n\n");
+    sink.writeInput("\r");
+    sink.writeLine("g");  // a held "\r" is text before it
+    sink.writeInput("h\r");
+    sink.flush();
+    const std::string eol = crlf ? "\r\n" : "\n";
+    EXPECT_EQ(out.str(),
+              "a" + eol + "b" + eol + "c\rd" + eol + "e\rf" + eol + eol + "\rg" + eol + "h\r")
+        << crlf;
+  }
+}
+
 TEST(LineSink, ReportsARefusedWrite) {
   FullBuf buf(10);
   std::ostream out(&buf);

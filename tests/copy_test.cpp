@@ -1,0 +1,195 @@
+// The scan copies ordinary text in runs of its buffer, whatever the length of the lines. These
+// tests compare it with the plain rule on many generated inputs and on lines far longer than
+// the buffer.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/scan.h"
+#include "test_support.h"
+
+namespace vak {
+namespace {
+
+constexpr std::size_t kSmallest = 4096;  // the smallest buffer the source takes
+
+struct Scanned {
+  std::string output;
+  std::string console;
+  ScanResult result;
+};
+
+Scanned scanWith(const std::string& input, std::size_t capacity, std::size_t sinkCapacity = 64) {
+  std::istringstream in(input);
+  std::ostringstream out, console;
+  LineSource source(in, capacity);
+  LineSink sink(out, sinkCapacity);
+  Scanned s;
+  s.result = scan(source, sink, console);
+  sink.flush();
+  s.output = out.str();
+  s.console = console.str();
+  return s;
+}
+
+// The copy rule: every line terminator becomes the first line's, and the last line, complete or
+// not, gets one more.
+std::string copied(const std::string& input) {
+  const std::size_t firstBreak = input.find('\n');
+  const bool crlf =
+      firstBreak != std::string::npos && firstBreak > 0 && input[firstBreak - 1] == '\r';
+  const std::string eol = crlf ? "\r\n" : "\n";
+  std::string out;
+  for (std::size_t i = 0; i < input.size(); ++i) {
+    if (input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n') continue;
+    if (input[i] == '\n') {
+      out += eol;
+    } else {
+      out += input[i];
+    }
+  }
+  return out + eol;
+}
+
+// Inputs built from the bytes and words the scan reacts to, some pieces long enough to cross
+// the buffer.
+std::string generated(std::uint64_t seed, bool withTemplates) {
+  static const std::vector<std::string> kPieces = {",",
+                                                   ";",
+                                                   "!",
+                                                   "\n",
+                                                   "\r\n",
+                                                   "\r",
+                                                   " ",
+                                                   "\t",
+                                                   "x",
+                                                   "Zone",
+                                                   "Version",
+                                                   "vErsion",
+                                                   "8.0",
+                                                   "!- a, b; c",
+                                                   ",\n",
+                                                   ";\n",
+                                                   "\n  ",
+                                                   "Version,\n  8.0;\n",
+                                                   "  Version ,\n"};
+  static const std::vector<std::string> kTemplates = {
+      "HVACVAKTemplate:Thermostat", "HVACVAKTemplate:Thermostat,\n T,\n ,\n 21,\n ,\n 25;\n",
+      "HVACVAKTemplate:VRVUnidadExterior,"};
+  std::uint64_t state = seed * 0x9e3779b97f4a7c15ULL + 1;
+  auto random = [&state](std::size_t n) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return static_cast<std::size_t>(state % n);
+  };
+  std::string text;
+  const std::size_t count = random(120);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (random(40) == 0) {
+      text.append(kSmallest - 3 + random(3 * kSmallest), " x;,!"[random(5)]);
+    } else if (withTemplates && random(10) == 0) {
+      text += kTemplates[random(kTemplates.size())];
+    } else {
+      text += kPieces[random(kPieces.size())];
+    }
+  }
+  return text;
+}
+
+TEST(Copy, OrdinaryTextComesOutAsItWentInWhateverTheBuffer) {
+  for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+    const std::string input = generated(seed, false);
+    for (std::size_t capacity : {kSmallest, kSmallest + 7, std::size_t{1} << 17}) {
+      EXPECT_EQ(scanWith(input, capacity).output, copied(input))
+          << "seed " << seed << ", buffer " << capacity;
+    }
+  }
+}
+
+// Where each template object stood, as class line, lines read, and whether it was cut off.
+std::vector<std::size_t> linesOf(const TemplateLists& templates) {
+  std::vector<std::size_t> numbers;
+  auto add = [&numbers](const auto& records) {
+    for (const auto& r : records) {
+      numbers.insert(numbers.end(), {r.lines.classLine, r.lines.fieldLines, r.lines.cutOff});
+    }
+  };
+  add(templates.thermostats);
+  add(templates.indoorUnits);
+  add(templates.outdoorUnits);
+  return numbers;
+}
+
+TEST(Copy, TheBufferSizeChangesNothing) {
+  for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+    const std::string input = generated(seed, true);
+    const Scanned large = scanWith(input, std::size_t{1} << 20, 1 << 16);
+    for (std::size_t capacity : {kSmallest, kSmallest + 1, kSmallest + 13}) {
+      const Scanned small = scanWith(input, capacity);
+      EXPECT_EQ(small.output, large.output) << "seed " << seed << ", buffer " << capacity;
+      EXPECT_EQ(small.console, large.console) << seed;
+      EXPECT_EQ(small.result.version, large.result.version) << seed;
+      EXPECT_EQ(small.result.versionObjectsNotTaken, large.result.versionObjectsNotTaken) << seed;
+      EXPECT_EQ(linesOf(small.result.templates), linesOf(large.result.templates)) << seed;
+    }
+  }
+}
+
+// Lines far longer than the buffer: only their first part is kept, and what the scan needs
+// from the rest (a ";" before the ",", a "!") is still seen.
+TEST(Copy, LinesLongerThanTheBuffer) {
+  const std::string longName(3 * kSmallest, 'x');
+  const std::string thermostat = "HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25;\n";
+
+  // A ";" in the dropped part of a class line ends the object there.
+  Scanned s = scanWith(longName + ";" + longName + ",\nVersion,\n  8.0;\n", kSmallest);
+  EXPECT_EQ(s.result.version, "8.0");
+
+  // Without one, the object stays open over the next lines.
+  s = scanWith(longName + "," + longName + "\nVersion,\n  8.0;\n", kSmallest);
+  EXPECT_EQ(s.result.version, "");
+
+  // A class line whose name alone outgrows the buffer is never a template.
+  s = scanWith(longName + "HVACVAKTemplate:Thermostat,\n  T1;\n" + thermostat, kSmallest);
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+  EXPECT_EQ(s.output, longName + "HVACVAKTemplate:Thermostat,\n  T1;\n\n");
+
+  // A "!" in the dropped part makes the rest of the line a comment.
+  s = scanWith("Zone,\n  " + longName + "! x;\n  Z1;\n" + thermostat, kSmallest);
+  EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
+  EXPECT_EQ(s.output, "Zone,\n  " + longName + "! x;\n  Z1;\n\n");
+
+  // The first line's "\r\n" split between two reads still sets the terminator.
+  s = scanWith(std::string(kSmallest - 1, 'x') + "\r\nb\n", kSmallest);
+  EXPECT_EQ(s.output, std::string(kSmallest - 1, 'x') + "\r\nb\r\n\r\n");
+
+  // A long line inside the object changes nothing about the line that ends it.
+  s = scanWith("Version,\n" + longName + "\n  8.0;\n", kSmallest);
+  EXPECT_EQ(s.result.version, "8.0");
+
+  // The version value of a long last line: its first part, enough for every message.
+  s = scanWith("Version,\n  " + std::string(5 * kSmallest, '9') + ";\n", kSmallest);
+  EXPECT_EQ(s.result.version.substr(0, 100), std::string(100, '9'));
+}
+
+TEST(Copy, LineNumbersCountEveryLineBeforeThem) {
+  std::string input;
+  for (int i = 0; i < 20000; ++i) input += i % 3 ? "! a, b\n" : "\n";
+  input += std::string(10000, '\n');  // every byte a line: the counters fill fastest
+  input += "VERSION,\n  8.0;\n";
+  for (std::size_t capacity : {kSmallest, std::size_t{1} << 17}) {
+    const Scanned s = scanWith(input, capacity);
+    EXPECT_EQ(s.result.versionObjectsNotTaken, std::vector<std::size_t>{30001}) << capacity;
+  }
+  const Scanned cut = scanWith(input + "HVACVAKTemplate:Thermostat,\n  T1,\n", kSmallest);
+  EXPECT_EQ(cut.result.templates.thermostats.at(0).lines.classLine, 30003u);
+  EXPECT_EQ(cut.result.templates.thermostats.at(0).lines.lastLine(), 30004u);
+}
+
+}  // namespace
+}  // namespace vak

@@ -99,14 +99,13 @@ std::size_t LineSource::lineNumber() const {
 }
 
 // The start of the line that holds offset `offset`, or the read position if the line began
-// before it.
-std::size_t LineSource::lineStartOf(std::size_t offset) const {
-  while (offset > pos_ && buf_[offset - 1] != '\n') --offset;
+// before it; `comment` tells whether a "!" stands between the start and the offset.
+std::size_t LineSource::lineStartOf(std::size_t offset, bool& comment) const {
+  while (offset > pos_ && buf_[offset - 1] != '\n') {
+    --offset;
+    comment = comment || buf_[offset] == '!';
+  }
   return offset;
-}
-
-bool LineSource::hasComment(std::size_t from, std::size_t to) const {
-  return std::find(at(from), at(to), '!') != at(to);
 }
 
 // Bytes [pos_, to) go to `out`; consecutive copies make one run, written when the buffer moves.
@@ -171,30 +170,29 @@ bool LineSource::copyToClassLine(LineSink& out) {
     midLine_ = false;
     copyRestOfLine(out);
   }
+  // Outside objects, line by line: the first "," "!" or "\n" of a line decides. These lines
+  // are few, and a class line most often comes first.
   while (!ended_) {
-    const char* comma = find(at(pos_), at(end_), ',');
-    const std::size_t stop = comma ? static_cast<std::size_t>(comma - buf_.data()) : end_;
-    const std::size_t start = lineStartOf(stop);
-    if (start != pos_) lineStartDropped_ = false;
-    const bool comment = hasComment(start, stop);
-    if (comment) {
-      copyUpTo(out, stop);
-      copyRestOfLine(out);
-      continue;
-    }
-    copyUpTo(out, start);
-    if (comma) {
-      foundLine(start);
-      classComma_ = stop;
+    std::size_t i = pos_;
+    while (i < end_ && buf_[i] != ',' && buf_[i] != '!' && buf_[i] != '\n') ++i;
+    if (i == end_) {  // the line goes on after the buffer
+      if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
+      if (!refill()) finishInput(out);
+    } else if (buf_[i] == ',') {
+      foundLine(pos_);
+      classComma_ = i;
       if (lineStartDropped_) {
         className_ = droppedName_;
         appendNamePart(className_, {at(pos_), classComma_ - pos_});
       }
       return true;
+    } else if (buf_[i] == '!') {
+      copyUpTo(out, i);
+      copyRestOfLine(out);
+    } else {
+      copyUpTo(out, i + 1);
+      lineStartDropped_ = false;
     }
-    // The last line in the buffer may still turn out to be a class line.
-    if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
-    if (!refill()) finishInput(out);
   }
   flushCopies();
   return false;
@@ -210,27 +208,27 @@ std::string_view LineSource::copyObject(LineSink& out) {
     midLine_ = true;
     return lineHead_;
   }
+  // Inside the object, by memchr for the next ";" and back to the start of its line.
   while (!ended_) {
     const char* semicolon = find(at(pos_), at(end_), ';');
     const std::size_t stop = semicolon ? static_cast<std::size_t>(semicolon - buf_.data()) : end_;
-    const std::size_t start = lineStartOf(stop);
+    bool comment = false;
+    const std::size_t start = lineStartOf(stop, comment);
     if (start != pos_) lineStartDropped_ = false;
-    const bool comment = hasComment(start, stop);
     if (comment) {
       copyUpTo(out, stop);
       copyRestOfLine(out);
-      continue;
-    }
-    if (semicolon) {
+    } else if (semicolon) {
       copyUpTo(out, stop + 1);
       midLine_ = true;
       foundLine(start);
       if (lineStartDropped_) return lineHead_;
       return {at(start), stop + 1 - start};
+    } else {  // the last line in the buffer may still hold the ";"
+      copyUpTo(out, start);
+      if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
+      if (!refill()) finishInput(out);
     }
-    copyUpTo(out, start);
-    if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
-    if (!refill()) finishInput(out);
   }
   return {};
 }

@@ -64,7 +64,7 @@ class IdfLines {
     if (l.field == nullptr) {
       line(l.before);
     } else {
-      set(l.before).append(l.field(record)).append(l.after).write();
+      sink_.writeLine(l.before, l.field(record), l.after);
     }
   }
   template <class R>

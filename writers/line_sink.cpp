@@ -16,23 +16,15 @@ void LineSink::drain() {
   if (!out_) throw IoError("write error");
 }
 
-void LineSink::put(std::string_view bytes) {
-  if (bytes.empty()) return;
-  if (bytes.size() > buf_.size() - used_) {
-    drain();
-    if (bytes.size() >= buf_.size()) {
-      out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      if (!out_) throw IoError("write error");
-      return;
-    }
+void LineSink::putLarge(std::string_view bytes) {
+  drain();
+  if (bytes.size() >= buf_.size()) {
+    out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out_) throw IoError("write error");
+    return;
   }
-  std::memcpy(buf_.data() + used_, bytes.data(), bytes.size());
-  used_ += bytes.size();
-}
-
-void LineSink::putHeldCr() {
-  if (heldCr_) put("\r");
-  heldCr_ = false;
+  std::memcpy(buf_.data(), bytes.data(), bytes.size());
+  used_ = bytes.size();
 }
 
 void LineSink::writeLine(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,15 @@ class LineSink {
   // Writes text followed by the terminator. Throws IoError when the stream refuses it.
   void writeLine(std::string_view text);
 
+  // Writes the pieces of one line, one after the other, followed by the terminator.
+  void writeLine(std::string_view before, std::string_view field, std::string_view after) {
+    putHeldCr();
+    put(before);
+    put(field);
+    put(after);
+    put(eol_);
+  }
+
   // Writes text copied from the input, lines with their terminators, each terminator ("\n" or
   // "\r\n") as the chosen one. Consecutive calls continue one text: a "\r" at the end of one
   // waits for the next.
@@ -29,9 +39,21 @@ class LineSink {
   void flush();
 
  private:
-  void put(std::string_view bytes);
+  // Most pieces fit the buffer: that case stays inline.
+  void put(std::string_view bytes) {
+    if (bytes.size() > buf_.size() - used_) {
+      putLarge(bytes);
+    } else if (!bytes.empty()) {
+      std::memcpy(buf_.data() + used_, bytes.data(), bytes.size());
+      used_ += bytes.size();
+    }
+  }
+  void putLarge(std::string_view bytes);
   void drain();
-  void putHeldCr();
+  void putHeldCr() {
+    if (heldCr_) put("\r");
+    heldCr_ = false;
+  }
 
   std::ostream& out_;
   std::vector<char> buf_;

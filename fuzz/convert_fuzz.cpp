@@ -91,7 +91,9 @@ Copy expectedCopy(std::string_view input) {
   return copy;
 }
 
-constexpr std::size_t kBufferSize = std::size_t{1} << 16;
+// Where the input and output buffers end, or may: every 64 KiB up to 256 KiB.
+constexpr std::size_t kBufferStep = std::size_t{1} << 16;
+constexpr std::size_t kBufferSteps = 4;
 
 [[noreturn]] void fail(const char* what) {
   std::fprintf(stderr, "vak_fuzz: %s\n", what);
@@ -119,14 +121,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (!(convertText(input) == run)) fail("the same input gave a different result");
 
-  // Inputs this small never reach the end of the reader's or the writer's 64 KiB buffer. A
-  // long comment line in front moves the input across that boundary, at a place chosen by the
-  // last byte; it must come out as one more copied line and change nothing else. It costs
-  // several plain runs, so one input length in eight gets it.
+  // Inputs this small never reach the end of the reader's or the writer's buffer. A long
+  // comment line in front moves the input across such a boundary, at a place chosen by the
+  // length and the last byte; it must come out as one more copied line and change nothing
+  // else. It costs several plain runs, so one input length in eight gets it.
   if (size % 8 != 0) return 0;
+  const std::size_t boundary = kBufferStep * (1 + size / 8 % kBufferSteps);
   const std::size_t shift = size == 0 ? 0 : data[size - 1] % 128;
   const std::string eol = copy.crlf ? "\r\n" : "\n";
-  const std::string comment = "!" + std::string(kBufferSize - 1 - eol.size() - shift, '-') + eol;
+  const std::string comment = "!" + std::string(boundary - 1 - eol.size() - shift, '-') + eol;
   const Run shifted = convertText(comment + std::string(input));
   if (shifted.output.size() != comment.size() + run.output.size() ||
       shifted.output.compare(0, comment.size(), comment) != 0 ||

@@ -250,6 +250,17 @@ void LineSource::skipLine() {
 
 bool LineSource::nextCopied(std::string_view& line, LineSink& out) {
   const bool got = next(line);
+  if (got && !ended_ && line.data() >= buf_.data() && line.data() < at(end_)) {
+    // The line and its terminator are still in the buffer: they join the copied run.
+    const auto start = static_cast<std::size_t>(line.data() - buf_.data());
+    if (start != copyTo_ || &out != copySink_) {
+      flushCopies();
+      copyFrom_ = start;
+      copySink_ = &out;
+    }
+    copyTo_ = pos_;
+    return true;
+  }
   flushCopies();
   out.setCrlf(firstCrlf_);
   out.writeLine(line);

@@ -44,7 +44,7 @@ timed() {  # folder, command line
   local start end
   cd "$1"
   start=$EPOCHREALTIME
-  /usr/bin/time -f %M -o "$work/mem" sh -c "$2" >/dev/null
+  /usr/bin/time -f %M -o "$work/mem" sh -c "$2" >/dev/null 2>&1
   end=$EPOCHREALTIME
   cd - >/dev/null
   echo "$(awk "BEGIN{print $end - $start}") $(tail -n 1 "$work/mem")"

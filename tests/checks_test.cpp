@@ -11,15 +11,8 @@ namespace {
 
 using test::Indoor;
 
-const std::string kV80 = "Version,\n  8.0;\n";
-
-// The warnings of one run, with the zones and schedule that the tests' templates name defined
-// after them; standard output must stay untouched whatever they are.
-std::string warningsFor(const std::string& input) {
-  const test::Run run = test::expand(input + test::namedObjects());
-  EXPECT_EQ(run.console, "");
-  return run.diagnostics;
-}
+using test::warningsFor;
+const std::string& kV80 = test::kVersion80;
 
 std::size_t lineCount(const std::string& text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));

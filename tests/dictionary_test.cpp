@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "driver/numeric_fields.h"
+#include "file_support.h"
 #include "test_support.h"
 
 namespace vak {
@@ -24,13 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::slurp;
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -16,19 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "file_support.h"
 #include "test_support.h"
 
 namespace vak {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::slurp;
 
 // Where two texts part, as line number and the two lines, for a readable failure.
 std::string firstDifference(const std::string& want, const std::string& got) {

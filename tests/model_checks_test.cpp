@@ -18,15 +18,11 @@ namespace {
 
 using test::Indoor;
 
-const std::string kV80 = "Version,\n  8.0;\n";
+using test::warningsFor;
+const std::string& kV80 = test::kVersion80;
 
 // Line numbers of the inputs built below: Version 1-2, thermostat 3-8, first outdoor unit
 // 9-22 (field k on line 9 + k), first indoor unit 23-39 (field k on line 23 + k).
-std::string warningsFor(const std::string& input) {
-  const test::Run run = test::expand(input + test::namedObjects());
-  EXPECT_EQ(run.console, "");
-  return run.diagnostics;
-}
 
 std::string outdoor(const std::string& name, std::size_t field = 0, const std::string& value = "") {
   std::vector<std::string> fields = test::outdoorFields(name);

@@ -14,20 +14,13 @@
 #include <string>
 #include <thread>
 
+#include "file_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void spit(const fs::path& p, const std::string& text) {
-  std::ofstream(p, std::ios::binary) << text;
-}
+using vak::test::slurp;
+using vak::test::spit;
 
 // The program beside the tests' folder in the build tree.
 fs::path program() {

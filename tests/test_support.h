@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -47,6 +49,16 @@ inline std::string quotedForTest(std::string_view text) {
 inline std::string namedObjects() {
   return lines("Zone, Z1;", "Zone, Z2;", "Zone, Z3;", "Zone, Z4;", "Schedule:Constant,",
                "  AlwaysOn, , 1;");
+}
+
+inline const std::string kVersion80 = "Version,\n  8.0;\n";
+
+// The warnings of one run, with the zones and schedule that the tests' templates name defined
+// after them. Warnings never touch standard output, so that must stay empty whatever they are.
+inline std::string warningsFor(const std::string& input) {
+  const Run run = expand(input + namedObjects());
+  EXPECT_EQ(run.console, "");
+  return run.diagnostics;
 }
 
 // A template object: its class line, then one field a line.

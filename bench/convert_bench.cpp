@@ -2,7 +2,6 @@
 // template sets. Run: build/bench/vak_bench
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <sstream>
 #include <string>
@@ -37,12 +36,6 @@ class DropBuf : public std::streambuf {
     return traits_type::not_eof(c);
   }
 };
-
-double peakRssMb() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
 
 // The model named by the first argument: 0 long lines, 1 short lines; the second gives MB.
 std::string ordinaryModel(const benchmark::State& state) {
@@ -82,7 +75,6 @@ void ConvertOrdinaryModel(benchmark::State& state) {
   const std::string input = ordinaryModel(state);
   for (auto _ : state) benchmark::DoNotOptimize(convertOnce(input));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * input.size()));
-  state.counters["peak_rss_MB"] = peakRssMb();
 }
 BENCHMARK(ConvertOrdinaryModel)->Args({0, 64})->Args({1, 64})->Unit(benchmark::kMillisecond);
 
@@ -102,7 +94,6 @@ void ExpandVrfSystem(benchmark::State& state) {
   std::size_t written = 0;
   for (auto _ : state) written = convertOnce(input);
   state.counters["output_MB"] = static_cast<double>(written) / (1 << 20);
-  state.counters["peak_rss_MB"] = peakRssMb();
 }
 BENCHMARK(ExpandVrfSystem)
     ->Args({20, 400})

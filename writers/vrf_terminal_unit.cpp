@@ -137,8 +137,8 @@ constexpr VersionedLine<U> kTerminalUnit[] = {
     {{"     1,                       !- Rated Heating Capacity Sizing Ratio {W/W}"}, kCurrent},
     // Fields added in 9.2. Field 29 has no default; before 24.1 a blank field 30 was read as 0.
     {{"     ,                        !- Availability Manager List Name"}, kCurrent},
-    {{"     ,                        !- Design Specification ZoneHVAC Sizing Object Name"},
-     kCurrent},
+    // Field 26 under a shortened label; EnergyPlus reads nothing after "!".
+    {{"     ,                        !- Design Spec ZoneHVAC Sizing Object Name"}, kCurrent},
     {{"     ,                        !- Supplemental Heating Coil Object Type"}, kCurrent},
     {{"     ,                        !- Supplemental Heating Coil Name"}, kCurrent},
     {{"     autosize,                !- Maximum Supply Air Temperature from Supplemental Heater "

@@ -66,10 +66,10 @@ NameIndex writtenSchedules(const TemplateLists& t, bool vrf) {
 
 class References {
  public:
-  References(const ScanResult& scanned, bool vrf, std::ostream& d)
-      : zones_(indexOf(scanned.names.zones)),
-        schedules_(indexOf(scanned.names.schedules)),
-        written_(writtenSchedules(scanned.templates, vrf)),
+  References(const TemplateLists& t, const FileNames& names, bool vrf, std::ostream& d)
+      : zones_(indexOf(names.zones)),
+        schedules_(indexOf(names.schedules)),
+        written_(writtenSchedules(t, vrf)),
         noZone_(d, "template fields naming a zone that no Zone defines"),
         noSchedule_(d, "template fields naming a schedule that nothing defines") {}
 
@@ -107,13 +107,12 @@ class References {
 
 // The modeller's own objects that the program writes again for a served zone, and schedules
 // of the file that carry the name of a schedule the program writes.
-void checkCollisions(const ScanResult& scanned, const VrfMembership& members, bool vrf,
-                     std::ostream& d) {
-  const TemplateLists& t = scanned.templates;
+void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
+                     bool vrf, std::ostream& d) {
   Problem schedule(d, "schedules of the file named like a schedule the program writes");
   const NameIndex written = writtenSchedules(t, vrf);
   if (written.empty()) return;  // no template writes anything
-  for (const NamedAt& s : scanned.names.schedules) {
+  for (const NamedAt& s : names.schedules) {
     if (written.count(nameKey(s.name)) == 0) continue;
     schedule(s.line, cat("schedule ", quoted(s.name),
                          " has the name of a schedule that the program writes; ", kStops,
@@ -128,7 +127,7 @@ void checkCollisions(const ScanResult& scanned, const VrfMembership& members, bo
   }
   Problem connection(d,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
-  for (const NamedAt& c : scanned.names.connectionZones) {
+  for (const NamedAt& c : names.connectionZones) {
     const auto it = connected.find(nameKey(c.name));
     if (it == connected.end()) continue;
     connection(c.line,
@@ -139,7 +138,7 @@ void checkCollisions(const ScanResult& scanned, const VrfMembership& members, bo
                    "without an indoor unit"));
   }
   Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
-  for (const NamedAt& c : scanned.names.thermostatZones) {
+  for (const NamedAt& c : names.thermostatZones) {
     const auto it = controlled.find(nameKey(c.name));
     if (it == controlled.end()) continue;
     control(c.line,
@@ -152,9 +151,30 @@ void checkCollisions(const ScanResult& scanned, const VrfMembership& members, bo
 
 }  // namespace
 
-void checkNames(const ScanResult& scanned, const VrfMembership& members,
+NameKeys namesLookedUp(const TemplateLists& t, bool vrf) {
+  NameKeys keys;
+  for (auto& [key, line] : writtenSchedules(t, vrf)) keys.insert(key);
+  const auto add = [&keys](const std::string& name) {
+    if (!name.empty()) keys.insert(nameKey(name));
+  };
+  for (const Termostato& th : t.thermostats) {
+    add(th.heatingScheduleName);
+    add(th.coolingScheduleName);
+  }
+  if (!vrf) return keys;
+  for (const Outdoor& o : t.outdoorUnits) {
+    add(o.availabilityScheduleName);
+    add(o.thermostatPriorityScheduleName);
+  }
+  for (const Indoor& u : t.indoorUnits) {
+    add(u.zoneName);
+    add(u.availabilityScheduleName);
+  }
+  return keys;
+}
+
+void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
                 std::optional<VrfVersion> vrf, std::ostream& d) {
-  const TemplateLists& t = scanned.templates;
   checkDuplicates(t.thermostats, "thermostat",
                   "its dual set-point object and constant schedules are written twice", d);
   if (vrf) {
@@ -163,7 +183,7 @@ void checkNames(const ScanResult& scanned, const VrfMembership& members,
     checkDuplicates(t.indoorUnits, "indoor unit",
                     "its terminal unit, fan, mixer, coils and nodes are written twice", d);
   }
-  checkCollisions(scanned, members, vrf.has_value(), d);
+  checkCollisions(t, names, members, vrf.has_value(), d);
 
   // Only names that the checks below would look up make a file without zones worth a note.
   bool refersToTheFile = vrf && !t.indoorUnits.empty();
@@ -172,12 +192,12 @@ void checkNames(const ScanResult& scanned, const VrfMembership& members,
         refersToTheFile || !th.heatingScheduleName.empty() || !th.coolingScheduleName.empty();
   }
   if (!refersToTheFile) return;
-  if (scanned.names.zones.empty()) {
+  if (!names.anyZone) {
     note(d) << "the file defines no Zone, so it is taken for a part of a model: the zones and "
                "schedules that templates name are not checked\n";
     return;
   }
-  References refs(scanned, vrf.has_value(), d);
+  References refs(t, names, vrf.has_value(), d);
   for (const Termostato& th : t.thermostats) {
     refs.schedule(th, &Termostato::heatingScheduleName);
     refs.schedule(th, &Termostato::coolingScheduleName);

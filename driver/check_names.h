@@ -3,16 +3,22 @@
 #include <optional>
 #include <ostream>
 
-#include "driver/scan.h"
+#include "driver/file_names.h"
+#include "templates/records.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
 
 namespace vak {
 
+// The keys of every name of the file that checkNames looks up: the names of the zones and
+// schedules that templates name and of the schedules the program writes.
+NameKeys namesLookedUp(const TemplateLists& templates, bool vrf);
+
 // Names: templates of one class that share a name, zones and schedules that templates name
 // but nothing defines, and the modeller's own objects that collide with what is written.
 // `vrf` is the layout about to be written, if any.
-void checkNames(const ScanResult& scanned, const VrfMembership& members,
-                std::optional<VrfVersion> vrf, std::ostream& diagnostics);
+void checkNames(const TemplateLists& templates, const FileNames& names,
+                const VrfMembership& members, std::optional<VrfVersion> vrf,
+                std::ostream& diagnostics);
 
 }  // namespace vak

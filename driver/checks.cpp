@@ -214,7 +214,7 @@ void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& 
 
 }  // namespace
 
-void checkTemplates(const ScanResult& scanned, const VrfMembership& members,
+void checkTemplates(const ScanResult& scanned, const FileNames& names, const VrfMembership& members,
                     std::optional<VrfVersion> vrf, std::ostream& diagnostics) {
   const TemplateLists& t = scanned.templates;
   checkObjectLines(t, diagnostics);
@@ -226,7 +226,7 @@ void checkTemplates(const ScanResult& scanned, const VrfMembership& members,
                          << Outdoor::kClassName << " and name it in their outdoorUnitName\n";
   }
   checkThermostatValues(t.thermostats, diagnostics);
-  checkNames(scanned, members, vrf, diagnostics);
+  checkNames(t, names, members, vrf, diagnostics);
   if (!vrf) return;
   checkOutdoorUnits(t.outdoorUnits, members, diagnostics);
   checkOutdoorValues(t.outdoorUnits, t.indoorUnits, members, *vrf, diagnostics);

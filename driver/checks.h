@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 
+#include "driver/file_names.h"
 #include "driver/scan.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
@@ -10,9 +11,10 @@
 namespace vak {
 
 // Warns, one line per problem, about template content that would be dropped without a word or
-// that refers to something the program never writes. `vrf` is the layout about to be written,
+// that refers to something the program never writes, `names` holding what the file defines of
+// the names that the templates use (see namesLookedUp). `vrf` is the layout about to be written,
 // if any. Many units with the same problem are summarised, not listed.
-void checkTemplates(const ScanResult& scanned, const VrfMembership& members,
+void checkTemplates(const ScanResult& scanned, const FileNames& names, const VrfMembership& members,
                     std::optional<VrfVersion> vrf, std::ostream& diagnostics);
 
 }  // namespace vak

@@ -2,8 +2,11 @@
 
 #include <optional>
 
+#include "driver/check_names.h"
 #include "driver/checks.h"
+#include "driver/file_names.h"
 #include "driver/scan.h"
+#include "templates/io_error.h"
 #include "templates/line_source.h"
 #include "writers/idf_lines.h"
 #include "writers/line_sink.h"
@@ -23,7 +26,16 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   const std::optional<VrfVersion> vrf =
       t.outdoorUnits.empty() ? std::nullopt : vrfVersionFor(scanned.version);
   const VrfMembership members(t.indoorUnits, t.outdoorUnits);
-  checkTemplates(scanned, members, vrf, diagnostics);
+  FileNames names;
+  if (const NameKeys wanted = namesLookedUp(t, vrf.has_value()); !wanted.empty()) {
+    // A second pass, for the names only: the file's own names are kept only when a template
+    // uses them, so a file without templates costs nothing more.
+    in.clear();
+    if (!in.seekg(0)) throw IoError("read error");
+    LineSource again(in);
+    names = collectNames(again, wanted);
+  }
+  checkTemplates(scanned, names, members, vrf, diagnostics);
 
   IdfLines lines(sink);
   if (!t.thermostats.empty()) writeThermostats(lines, t.thermostats);

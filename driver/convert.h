@@ -8,7 +8,8 @@ namespace vak {
 // Copies the input to the output with every template object left out, then appends the
 // objects that the templates stand for. `console` takes the messages that belong on standard
 // output, `diagnostics` the warnings for standard error. Throws IoError when a stream fails;
-// the output is then incomplete.
+// the output is then incomplete. When there are templates, the input is read a second time,
+// from its start, for the names they use.
 void convert(std::istream& in, std::ostream& out, std::ostream& console, std::ostream& diagnostics);
 
 }  // namespace vak

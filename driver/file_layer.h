@@ -23,6 +23,9 @@ class InputFile {
   // Reads at least one byte into `buffer` unless the input has ended, when it returns 0. It
   // may return fewer bytes than asked for before the end.
   virtual std::size_t read(std::span<char> buffer, std::error_code& ec) = 0;
+
+  // Goes back to the first byte: the names that templates refer to are read in a second pass.
+  virtual void rewind(std::error_code& ec) = 0;
 };
 
 // A new temporary file beside the output that takes the output's place on commit. Destroying

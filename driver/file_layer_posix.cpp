@@ -69,6 +69,10 @@ class PosixInput : public InputFile {
     }
   }
 
+  void rewind(std::error_code& ec) override {
+    if (::lseek(fd_, 0, SEEK_SET) != 0) ec = lastError();
+  }
+
  private:
   int fd_;
 };

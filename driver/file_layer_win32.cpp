@@ -65,6 +65,12 @@ class Win32Input : public InputFile {
     return got;
   }
 
+  void rewind(std::error_code& ec) override {
+    if (!::SetFilePointerEx(h_, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
+      ec = {static_cast<int>(::GetLastError()), std::system_category()};
+    }
+  }
+
  private:
   HANDLE h_;
 };

@@ -1,10 +1,23 @@
 #include "driver/file_names.h"
 
 #include <array>
+#include <ostream>
+#include <streambuf>
+
+#include "driver/check_report.h"
+#include "templates/line_source.h"
+#include "writers/line_sink.h"
 
 namespace vak {
 
 namespace {
+
+// The second pass copies nothing.
+class Discard : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
 
 std::string_view trimmedName(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -49,6 +62,35 @@ const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
   return nullptr;
 }
 
+FileNames collectNames(LineSource& in, const NameKeys& wanted) {
+  FileNames names;
+  NameCollector collector(names, wanted);
+  Discard discard;
+  std::ostream nowhere(&discard);
+  LineSink out(nowhere);
+  while (in.copyToClassLine(out)) {
+    const std::string_view className = in.className();
+    if (!NameCollector::collects(className)) {
+      in.copyObject(out);
+      continue;
+    }
+    // The objects of these few classes are read line by line up to their name.
+    const std::size_t classLine = in.lineNumber();
+    const std::string name(className);
+    std::string_view line;
+    in.nextCopied(line, out);
+    std::string_view code = line.substr(0, line.find('!'));
+    collector.open(name, code.substr(code.find(',') + 1), classLine);
+    while (code.find(';') == std::string_view::npos && collector.collecting() && !in.atEnd()) {
+      in.nextCopied(line, out);
+      code = line.substr(0, line.find('!'));
+      collector.more(code);
+    }
+    if (code.find(';') == std::string_view::npos && !in.atEnd()) in.copyObject(out);
+  }
+  return names;
+}
+
 void NameCollector::start(const Wanted& w, std::string_view rest, std::size_t line) {
   list_ = &(names_.*w.list);
   target_ = w.field;
@@ -64,7 +106,9 @@ void NameCollector::walk(std::string_view code) {
     if (field_ == target_) text_.append(code.substr(0, end));
     if (end == std::string_view::npos) return;  // the field goes on, or the next one starts
     if (field_ == target_) {
-      list_->push_back({std::string(trimmedName(text_)), line_});
+      const std::string_view name = trimmedName(text_);
+      if (list_ == &names_.zones) names_.anyZone = true;
+      if (wanted_.count(nameKey(name)) != 0) list_->push_back({std::string(name), line_});
       list_ = nullptr;
       return;
     }

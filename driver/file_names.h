@@ -4,9 +4,12 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace vak {
+
+class LineSource;
 
 // A name that an ordinary object of the input gives, and the line of that object's class name.
 struct NamedAt {
@@ -17,20 +20,29 @@ struct NamedAt {
 // A deque grows without moving what it holds, which keeps long lists cheap to collect.
 using NameList = std::deque<NamedAt>;
 
-// The names of the ordinary objects that templates refer to or could collide with.
+// Names as EnergyPlus compares them (see nameKey).
+using NameKeys = std::unordered_set<std::string>;
+
+// The names of the ordinary objects that templates refer to or could collide with: of each
+// class, only the names among those looked for.
 struct FileNames {
+  bool anyZone = false;      // the file defines a Zone, looked for or not
   NameList zones;            // Zone
   NameList schedules;        // Schedule:Compact, :Constant, :Year, :File
   NameList thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
   NameList connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
 };
 
-// Takes those names from the objects' lines while the scan copies them. Only class lines and
-// the lines of objects of the few classes above cost anything: every other line passes one
-// flag test.
+// Reads the input from its start for the names of zones, schedules and the modeller's own zone
+// controls and connections, keeping those whose key is in `wanted`. A second pass, made only
+// when there are templates, so that memory grows with the templates and not with the file.
+FileNames collectNames(LineSource& in, const NameKeys& wanted);
+
+// Takes those names from the objects' lines. Only class lines and the lines of objects of the
+// few classes above cost anything.
 class NameCollector {
  public:
-  explicit NameCollector(FileNames& names) : names_(names) {}
+  NameCollector(FileNames& names, const NameKeys& wanted) : names_(names), wanted_(wanted) {}
 
   // An ordinary object opens: its class name as written before the first ",", the rest of the
   // line's code (comment removed), and the line's number.
@@ -62,6 +74,7 @@ class NameCollector {
   void walk(std::string_view code);
 
   FileNames& names_;
+  const NameKeys& wanted_;
   NameList* list_ = nullptr;  // where the name goes; null when nothing is wanted
   std::size_t field_ = 0;     // the field being read, from 1
   std::size_t target_ = 0;

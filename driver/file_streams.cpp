@@ -18,6 +18,19 @@ std::streamsize FileReadBuf::xsgetn(char* s, std::streamsize n) {
   return done;
 }
 
+FileReadBuf::pos_type FileReadBuf::seekoff(off_type off, std::ios_base::seekdir dir,
+                                           std::ios_base::openmode which) {
+  if (off != 0 || dir != std::ios_base::beg) return pos_type(off_type(-1));
+  return seekpos(0, which);
+}
+
+FileReadBuf::pos_type FileReadBuf::seekpos(pos_type pos, std::ios_base::openmode) {
+  if (pos != pos_type(0)) return pos_type(off_type(-1));
+  file_.rewind(error_);
+  if (error_) throw IoError("read error");
+  return pos;
+}
+
 FileWriteBuf::int_type FileWriteBuf::overflow(int_type c) {
   if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
   const char ch = traits_type::to_char_type(c);

@@ -18,6 +18,9 @@ class FileReadBuf : public std::streambuf {
  protected:
   // Fills the request unless the input ends first: a short read is no end of input.
   std::streamsize xsgetn(char* s, std::streamsize n) override;
+  // Only the way back to the start is open.
+  pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override;
+  pos_type seekpos(pos_type pos, std::ios_base::openmode which) override;
 
  private:
   InputFile& file_;

@@ -58,7 +58,6 @@ std::string versionValue(std::string_view code) {
 ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   ScanResult result;
   TemplateInput templateInput{in, console};
-  NameCollector names(result.names);
   // Only class lines and the line that ends each object are looked at; the source copies
   // everything else in whole runs. Comments never take part in recognising objects.
   while (in.copyToClassLine(out)) {
@@ -71,22 +70,7 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
     }
     const bool version = className == "Version";
     const bool versionLike = looksLikeVersion(className);
-    const bool named = NameCollector::collects(className);
-    const std::size_t classLine = versionLike || named ? in.lineNumber() : 0;
-    if (named) {
-      // The few classes whose names are collected are read line by line up to the name.
-      const std::string name(className);
-      std::string_view line;
-      in.nextCopied(line, out);
-      std::string_view code = line.substr(0, line.find('!'));
-      names.open(name, code.substr(code.find(',') + 1), classLine);
-      while (code.find(';') == std::string_view::npos && names.collecting() && !in.atEnd()) {
-        in.nextCopied(line, out);
-        code = line.substr(0, line.find('!'));
-        names.more(code);
-      }
-      if (code.find(';') != std::string_view::npos || in.atEnd()) continue;
-    }
+    const std::size_t classLine = versionLike ? in.lineNumber() : 0;
     const std::string_view lastLine = in.copyObject(out);  // className is gone from here on
     if (versionLike && (!version || (!lastLine.empty() && in.lineNumber() == classLine))) {
       result.versionObjectsNotTaken.push_back(classLine);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "driver/file_names.h"
 #include "templates/line_source.h"
 #include "templates/records.h"
 #include "writers/line_sink.h"
@@ -19,12 +18,10 @@ struct ScanResult {
   // Lines that open a Version object in a form whose value is not taken as the version:
   // indented, in other letter case, or with the value on the class line.
   std::vector<std::size_t> versionObjectsNotTaken;
-  FileNames names;  // of the ordinary objects that templates refer to
 };
 
 // Reads the input once: copies every line to the output except the lines of template objects,
-// which become records, takes the Version object's value and collects the names of zones,
-// schedules and the modeller's own zone controls and connections.
+// which become records, and takes the Version object's value.
 ScanResult scan(LineSource& in, LineSink& out, std::ostream& console);
 
 }  // namespace vak

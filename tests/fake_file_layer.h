@@ -25,12 +25,14 @@ class FakeFileLayer : public FileLayer {
   std::optional<std::size_t> readFailsAt;      // offset at which reading fails with EIO
   std::optional<std::size_t> memoryRunsOutAt;  // offset at which reading throws bad_alloc
   std::optional<std::size_t> diskSpace;        // bytes that fit; a write past them fails, ENOSPC
+  bool rewindFails = false;                    // going back to the start fails
   std::error_code createError, closeError, commitError;
   std::error_code console = std::make_error_code(std::errc::broken_pipe);
 
   // What happened.
   std::size_t bytesRead = 0;
   std::size_t writesAfterFailure = 0;
+  int rewinds = 0;
   int commits = 0;
 
   std::unique_ptr<InputFile> openInput(const std::string& name, std::error_code& ec) override {
@@ -77,6 +79,15 @@ class FakeFileLayer : public FileLayer {
       at_ += n;
       fs_.bytesRead += n;
       return n;
+    }
+
+    void rewind(std::error_code& ec) override {
+      if (fs_.rewindFails) {
+        ec = std::make_error_code(std::errc::invalid_seek);
+        return;
+      }
+      at_ = 0;
+      ++fs_.rewinds;
     }
 
    private:

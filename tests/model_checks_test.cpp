@@ -303,22 +303,36 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
       "ZoneControl:Thermostat, Lonely; X, Y;\n"     // ends before its zone
       "Building,\n  B1,\n  Z7;\n"                   // whose fields are no zone
       "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n";  // classes not taken
-  std::istringstream in(input);
-  std::ostringstream out, console;
-  LineSource source(in, 5);
-  LineSink sink(out);
-  const ScanResult r = scan(source, sink, console);
-  sink.flush();
-  EXPECT_EQ(out.str(), input + "\n") << "collecting changes nothing in the copy";
   auto names = [](const NameList& list) {
     std::string text;
     for (const NamedAt& n : list) text += n.name + "@" + std::to_string(n.line) + " ";
     return text;
   };
-  EXPECT_EQ(names(r.names.zones), "Z1@1 Z2@2 Z3@3 Z4@6 ");
-  EXPECT_EQ(names(r.names.schedules), "S1@9 S2@10 S3@14 S4@15 ");
-  EXPECT_EQ(names(r.names.thermostatZones), "Z1@17 ");
-  EXPECT_EQ(names(r.names.connectionZones), "Z2@21 ");
+  const auto collect = [&input](const NameKeys& wanted) {
+    std::istringstream in(input);
+    LineSource source(in, 5);
+    return collectNames(source, wanted);
+  };
+  const FileNames all =
+      collect({"Z1", "Z2", "Z3", "Z4", "Z7", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
+  EXPECT_TRUE(all.anyZone);
+  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 ");
+  EXPECT_EQ(names(all.schedules), "S1@9 S2@10 S3@14 S4@15 ");
+  EXPECT_EQ(names(all.thermostatZones), "Z1@17 ");
+  EXPECT_EQ(names(all.connectionZones), "Z2@21 ");
+
+  // Only the names looked for are kept, compared as EnergyPlus compares them; a zone that is
+  // not looked for still tells that the file has zones.
+  const FileNames some = collect({"Z2", "S3"});
+  EXPECT_TRUE(some.anyZone);
+  EXPECT_EQ(names(some.zones), "Z2@2 ");
+  EXPECT_EQ(names(some.schedules), "S3@14 ");
+  EXPECT_EQ(names(some.thermostatZones), "");
+  EXPECT_EQ(names(some.connectionZones), "Z2@21 ");
+  EXPECT_FALSE(collect({"Z1"}).zones.empty());
+  std::istringstream noZones("Zonelist, Z1;\nZone;\nSchedule:Constant, Z1, , 1;\n");
+  LineSource source(noZones);
+  EXPECT_FALSE(collectNames(source, {"Z1"}).anyZone);
 }
 
 TEST(FileNames, ZonesAndSchedulesThatNothingDefines) {
@@ -347,6 +361,14 @@ TEST(FileNames, ZonesAndSchedulesThatNothingDefines) {
   Indoor fanSchedule = unit("U3", "Z3");
   fanSchedule.availability = "Fan vrv on";
   EXPECT_EQ(warningsFor(system(outdoor("OU"), {Indoor(), fine, fanSchedule})), "");
+  std::vector<std::string> scheduled = test::outdoorFields("OU");
+  scheduled[1] = "OU Avail";
+  scheduled[7] = "Scheduled";
+  scheduled[8] = "OU Priority";
+  EXPECT_EQ(warningsFor(
+                "Schedule:Compact, ou avail, Any;\nSchedule:Constant, OU Priority , , 1;\n" +
+                system(test::templateObject(VRVUnidadExterior::kClassName, scheduled), {Indoor()})),
+            "");
   EXPECT_EQ(warningsFor(kV80 + test::templateObject(Termostato::kClassName,
                                                     {"T1", "T1_21", "21", "Siempre 4", ""})),
             "");

@@ -25,6 +25,21 @@ constexpr TemplateClass kTemplateClasses[] = {
     {VRVUnidadExterior::kClassName, readInto<VRVUnidadExterior, &TemplateLists::outdoorUnits>},
 };
 
+// What the template class names share, from their start.
+constexpr std::string_view commonPrefix() {
+  std::string_view prefix = kTemplateClasses[0].name;
+  for (const TemplateClass& c : kTemplateClasses) {
+    std::size_t n = 0;
+    while (n < prefix.size() && n < c.name.size() && prefix[n] == c.name[n]) ++n;
+    prefix = prefix.substr(0, n);
+  }
+  return prefix;
+}
+
+// The class lines the scan looks at: templates, as written, and anything like a Version.
+constexpr WantedClasses kWanted{commonPrefix(), "version"};
+static_assert(kWanted.prefix.size() >= 2);
+
 const TemplateClass* templateClass(std::string_view name) {
   for (const TemplateClass& c : kTemplateClasses) {
     if (name == c.name) return &c;
@@ -60,7 +75,7 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   TemplateInput templateInput{in, console};
   // Only class lines and the line that ends each object are looked at; the source copies
   // everything else in whole runs. Comments never take part in recognising objects.
-  while (in.copyToClassLine(out)) {
+  while (in.copyToClassLine(out, &kWanted)) {
     const std::string_view className = in.className();
     if (const TemplateClass* c = templateClass(className)) {
       // The record reads the rest of its object; neither it nor this line is copied.

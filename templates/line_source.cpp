@@ -1,6 +1,7 @@
 #include "templates/line_source.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "writers/line_sink.h"
@@ -60,6 +61,7 @@ bool LineSource::refill() {
   std::memmove(buf_.data(), at(pos_), end_ - pos_);
   end_ -= pos_;
   pos_ = counted_ = copyFrom_ = copyTo_ = 0;
+  skipEndKnown_ = false;
   if (eof_ || end_ == buf_.size()) return false;
   const std::size_t room = buf_.size() - end_;
   in_.read(buf_.data() + end_, static_cast<std::streamsize>(room));
@@ -165,7 +167,7 @@ void LineSource::copyRestOfLine(LineSink& out) {
   }
 }
 
-bool LineSource::copyToClassLine(LineSink& out) {
+bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
   if (midLine_) {
     midLine_ = false;
     copyRestOfLine(out);
@@ -173,6 +175,7 @@ bool LineSource::copyToClassLine(LineSink& out) {
   // Outside objects, line by line: the first "," "!" or "\n" of a line decides. These lines
   // are few, and a class line most often comes first.
   while (!ended_) {
+    if (wanted != nullptr && !lineStartDropped_) skipOrdinaryObjects(out, *wanted);
     std::size_t i = pos_;
     while (i < end_ && buf_[i] != ',' && buf_[i] != '!' && buf_[i] != '\n') ++i;
     if (i == end_) {  // the line goes on after the buffer
@@ -196,6 +199,126 @@ bool LineSource::copyToClassLine(LineSink& out) {
   }
   flushCopies();
   return false;
+}
+
+// Copying over whole objects. A line's code is its text before the first "!". Whether a line
+// starts inside an object is set by the last line before it whose code holds a "," or a ";":
+// not after a ";" (it ended an object, or stood outside one), inside after a "," alone (it
+// opened an object, or stood inside one). So a wanted class line is found by searching for its
+// name and looking back, without following every object on the way.
+
+// The first offset in [from, to) where a wanted class name may start: where its first and last
+// characters stand in place. Sixteen offsets at a time, in the compiler's vector types.
+std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
+                                    const WantedClasses& wanted) const {
+  using Lanes = unsigned char __attribute__((vector_size(16)));
+  const auto load = [this](std::size_t offset) {
+    Lanes v;
+    std::memcpy(&v, at(offset), sizeof v);
+    return v;
+  };
+  const auto upper = [](char c) { return static_cast<unsigned char>(c & ~0x20); };
+  const std::string_view prefix = wanted.prefix, word = wanted.word;
+  const std::size_t prefixLast = prefix.size() - 1, wordLast = word.size() - 1;
+  const std::size_t reach = std::max(prefixLast, wordLast) + sizeof(Lanes);
+  const auto p0 = static_cast<unsigned char>(prefix.front());
+  const auto p1 = static_cast<unsigned char>(prefix.back());
+  const unsigned char w0 = upper(word.front()), w1 = upper(word.back());
+  const auto hits = [&](std::size_t offset) {
+    const Lanes first = load(offset);
+    return ((first == p0) & (load(offset + prefixLast) == p1)) |
+           (((first & 0xdf) == w0) & ((load(offset + wordLast) & 0xdf) == w1));
+  };
+  const auto any = [](auto lanes) {
+    std::uint64_t halves[2];
+    std::memcpy(halves, &lanes, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+  };
+  constexpr std::size_t kStep = 4 * sizeof(Lanes);  // one test for four vectors
+  std::size_t i = from;
+  for (; i + kStep <= to && i + kStep - sizeof(Lanes) + reach <= end_; i += kStep) {
+    if (any(hits(i) | hits(i + 16) | hits(i + 32) | hits(i + 48))) break;
+  }
+  for (; i + sizeof(Lanes) <= to && i + reach <= end_; i += sizeof(Lanes)) {
+    if (any(hits(i))) break;
+  }
+  for (; i < to; ++i) {
+    const auto c = static_cast<unsigned char>(buf_[i]);
+    if ((c == p0 && i + prefixLast < end_ &&
+         static_cast<unsigned char>(buf_[i + prefixLast]) == p1) ||
+        (upper(buf_[i]) == w0 && i + wordLast < end_ && upper(buf_[i + wordLast]) == w1)) {
+      return i;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// The line at `lineStart`, complete in the buffer, is a class line of a wanted class.
+bool LineSource::wantedClassLineAt(std::size_t lineStart, const WantedClasses& wanted) const {
+  std::size_t comma = lineStart;
+  while (comma < end_ && buf_[comma] != ',' && buf_[comma] != '!' && buf_[comma] != '\n') ++comma;
+  if (comma == end_ || buf_[comma] != ',') return false;
+  const std::string_view name(at(lineStart), comma - lineStart);
+  if (name.starts_with(wanted.prefix)) return true;
+  const std::size_t first = name.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  const std::string_view word = name.substr(first, name.find_last_not_of(" \t") + 1 - first);
+  return word.size() == wanted.word.size() &&
+         std::equal(word.begin(), word.end(), wanted.word.begin(),
+                    [](char a, char b) { return (a & ~0x20) == (b & ~0x20); });
+}
+
+// The line at `lineStart` starts outside objects; the read position is a line start that does.
+bool LineSource::outsideObjects(std::size_t lineStart) const {
+  std::size_t end = lineStart;  // the line before ends here, after its "\n"
+  while (end > pos_) {
+    std::size_t start = end - 1;
+    while (start > pos_ && buf_[start - 1] != '\n') --start;
+    const char* bang = find(at(start), at(end - 1), '!');
+    const char* codeEnd = bang ? bang : at(end - 1);
+    if (find(at(start), codeEnd, ';')) return true;
+    if (find(at(start), codeEnd, ',')) return false;
+    end = start;
+  }
+  return true;
+}
+
+// The start of the line after the last complete line whose code holds a ";", or the read
+// position when there is none.
+std::size_t LineSource::afterLastObjectEnd() const {
+  std::size_t end = end_;  // one past the last complete line
+  while (end > pos_ && buf_[end - 1] != '\n') --end;
+  for (std::size_t lineEnd = end; lineEnd > pos_;) {
+    std::size_t start = lineEnd - 1;
+    while (start > pos_ && buf_[start - 1] != '\n') --start;
+    const char* bang = find(at(start), at(lineEnd - 1), '!');
+    if (find(at(start), bang ? bang : at(lineEnd - 1), ';')) return lineEnd;
+    lineEnd = start;
+  }
+  return pos_;
+}
+
+// From a line start outside objects, copies over the objects that hold no wanted class line:
+// up to the next wanted class line, or up to the last line of the buffer that ends an object.
+void LineSource::skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted) {
+  if (!skipEndKnown_) {
+    skipEnd_ = afterLastObjectEnd();
+    skipEndKnown_ = true;
+  }
+  std::size_t from = pos_;
+  while (from < skipEnd_) {
+    const std::size_t candidate = candidateIn(from, skipEnd_, wanted);
+    if (candidate == std::string_view::npos) break;
+    std::size_t lineStart = candidate;
+    while (lineStart > pos_ && buf_[lineStart - 1] != '\n') --lineStart;
+    if (wantedClassLineAt(lineStart, wanted) && outsideObjects(lineStart)) {
+      copyUpTo(out, lineStart);
+      return;
+    }
+    // One look at a line is enough: go on from the next.
+    from = static_cast<std::size_t>(find(at(candidate), at(skipEnd_), '\n') + 1 - buf_.data());
+  }
+  if (skipEnd_ > pos_) copyUpTo(out, skipEnd_);
 }
 
 std::string_view LineSource::className() const {

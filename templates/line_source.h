@@ -12,6 +12,15 @@ namespace vak {
 
 class LineSink;
 
+// The class lines that a reader of the input must see; the objects of any other class may be
+// copied over unread.
+struct WantedClasses {
+  std::string_view prefix;  // a class name that begins with this, from the start of its line
+  std::string_view word;    // a class name that is this word, in any letter case and between
+                            // blanks; letters only
+  // Both at least two characters long.
+};
+
 // The input, read in large chunks into one fixed buffer. "\n" ends a line; a "\r" right before
 // it belongs to the terminator.
 //
@@ -37,8 +46,9 @@ class LineSource {
 
   // Copies to `out` the lines before the next class line: a line whose text before its first
   // "!" holds a ",". Leaves the class line unread and returns true; at the end of input returns
-  // false, after ending the last copied line with a terminator.
-  bool copyToClassLine(LineSink& out);
+  // false, after ending the last copied line with a terminator. Given `wanted`, the objects of
+  // other classes may be copied over as well.
+  bool copyToClassLine(LineSink& out, const WantedClasses* wanted = nullptr);
 
   // The class line's text before its ",". For a line longer than the buffer, a shortened form
   // that compares the same with every class name the scan looks for.
@@ -65,6 +75,11 @@ class LineSource {
 
  private:
   bool refill();
+  void skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted);
+  std::size_t candidateIn(std::size_t from, std::size_t to, const WantedClasses& wanted) const;
+  bool wantedClassLineAt(std::size_t lineStart, const WantedClasses& wanted) const;
+  bool outsideObjects(std::size_t lineStart) const;
+  std::size_t afterLastObjectEnd() const;
   void copyRestOfLine(LineSink& out);
   void copyUpTo(LineSink& out, std::size_t to);
   void flushCopies();
@@ -107,6 +122,11 @@ class LineSource {
   std::string lineHead_;
   std::string droppedName_;
   std::string className_;
+
+  // Where copying over whole objects stops in this buffer: after the last line that ends an
+  // object. Found once per buffer.
+  std::size_t skipEnd_ = 0;
+  bool skipEndKnown_ = false;
 
   std::size_t classComma_ = 0;  // offset of the class line's ","
   bool midLine_ = false;        // copyObject stopped after the ";"

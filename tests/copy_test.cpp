@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -136,6 +138,111 @@ TEST(Copy, TheBufferSizeChangesNothing) {
       EXPECT_EQ(small.result.version, large.result.version) << seed;
       EXPECT_EQ(small.result.versionObjectsNotTaken, large.result.versionObjectsNotTaken) << seed;
       EXPECT_EQ(linesOf(small.result.templates), linesOf(large.result.templates)) << seed;
+    }
+  }
+}
+
+// What the scan takes from the input by the plain rules, line by line: the lines of Version
+// objects that are not taken, the version value, and the class lines of template objects. A
+// line's code is its text before the first "!"; outside objects, a line whose code holds a ","
+// opens an object, which ends at the first line whose code holds a ";". A template object ends
+// instead at the first line after its class line that holds a ";" and no ",".
+struct PlainScan {
+  std::vector<std::size_t> notTaken;
+  std::string version;
+  std::vector<std::size_t> templates;
+};
+
+PlainScan plainScan(const std::string& input) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < input.size();) {
+    const std::size_t nl = std::min(input.find('\n', start), input.size());
+    lines.push_back(input.substr(start, nl - start));
+    start = nl + 1;
+  }
+  const auto code = [](const std::string& line) { return line.substr(0, line.find('!')); };
+  const auto has = [](const std::string& text, char c) {
+    return text.find(c) != std::string::npos;
+  };
+  PlainScan s;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string classCode = code(lines[i]);
+    if (!has(classCode, ',')) continue;
+    const std::string name = classCode.substr(0, classCode.find(','));
+    if (name.starts_with("HVACVAKTemplate:") &&
+        (name == "HVACVAKTemplate:Thermostat" || name == "HVACVAKTemplate:VRVUnidadInterior" ||
+         name == "HVACVAKTemplate:VRVUnidadExterior")) {
+      s.templates.push_back(i + 1);
+      while (++i < lines.size() && (has(lines[i], ',') || !has(lines[i], ';'))) {
+      }
+      continue;
+    }
+    std::string word = name;
+    word.erase(0, word.find_first_not_of(" \t"));
+    word.erase(word.find_last_not_of(" \t") + 1);
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::size_t classLine = i;
+    while (i < lines.size() && !has(code(lines[i]), ';')) ++i;
+    if (word == "version" && (name != "Version" || i == classLine)) {
+      s.notTaken.push_back(classLine + 1);
+    }
+    if (name == "Version" && i < lines.size()) {
+      const std::string last = lines[i].substr(0, lines[i].find(';'));
+      s.version = last.substr(std::min(last.find_first_not_of(' '), last.size()));
+    }
+  }
+  return s;
+}
+
+TEST(Copy, ClassLinesAreFoundAsThePlainRulesFindThem) {
+  // Versions and templates at every depth: inside objects, after comments that hold the
+  // delimiters, after objects that end mid-line, at the ends of buffers.
+  const std::vector<std::string> kPieces = {"Version,",
+                                            "  version ,",
+                                            "\tVERSION\t,",
+                                            "Version;",
+                                            "Versions,",
+                                            "V     n,",
+                                            "Vrsion,",
+                                            "HVACVAKTemplate:Thermostat,",
+                                            "HVACVAKTemplate:VRVUnidadInterior,",
+                                            "HVACVAKTemplate:,",
+                                            "HVACVAKTemplate:Thermostat;",
+                                            " HVACVAKTemplate:Thermostat,",
+                                            "Zone,",
+                                            " 8.0;",
+                                            " x, y;",
+                                            "a;b,",
+                                            "! c, d;",
+                                            "!- Version, 8.0;",
+                                            "  x ! ;",
+                                            "  21,",
+                                            "  25;",
+                                            "",
+                                            "\r"};
+  std::uint64_t state = 7;
+  auto random = [&state](std::size_t n) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return static_cast<std::size_t>(state % n);
+  };
+  for (int run = 0; run < 400; ++run) {
+    std::string input;
+    for (std::size_t n = random(600); n > 0; --n) {
+      input += kPieces[random(kPieces.size())];
+      if (random(3) != 0) input += random(8) ? "\n" : "\r\n";
+    }
+    const PlainScan plain = plainScan(input);
+    for (std::size_t capacity : {kSmallest, kSmallest + 5, std::size_t{1} << 17}) {
+      const Scanned s = scanWith(input, capacity);
+      EXPECT_EQ(s.result.versionObjectsNotTaken, plain.notTaken) << run << " " << capacity;
+      EXPECT_EQ(s.result.version, plain.version) << run << " " << capacity;
+      std::vector<std::size_t> classLines;
+      for (std::size_t i = 0; i < linesOf(s.result.templates).size(); i += 3)
+        classLines.push_back(linesOf(s.result.templates)[i]);
+      std::sort(classLines.begin(), classLines.end());
+      EXPECT_EQ(classLines, plain.templates) << run << " " << capacity;
     }
   }
 }

@@ -4,8 +4,8 @@
 #include <istream>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "templates/byte_buffer.h"
 #include "templates/io_error.h"
 
 namespace vak {
@@ -91,7 +91,7 @@ class LineSource {
   const char* at(std::size_t offset) const { return buf_.data() + offset; }
 
   std::istream& in_;
-  std::vector<char> buf_;
+  ByteBuffer buf_;
   std::size_t pos_ = 0;  // read position; bytes [pos_, end_) are unread
   std::size_t end_ = 0;
   bool eof_ = false;

@@ -4,7 +4,8 @@
 #include <cstring>
 #include <ostream>
 #include <string_view>
-#include <vector>
+
+#include "templates/byte_buffer.h"
 
 namespace vak {
 
@@ -56,7 +57,7 @@ class LineSink {
   }
 
   std::ostream& out_;
-  std::vector<char> buf_;
+  ByteBuffer buf_;
   std::size_t used_ = 0;
   std::string_view eol_ = "\n";
   bool heldCr_ = false;  // copied input ended with "\r"

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "writers/line_sink.h"
 
@@ -34,6 +36,43 @@ struct Line {
   std::string_view before;
   FieldOf<R> field = nullptr;
   std::string_view after = {};
+};
+
+// A table of lines joined for one line terminator: all its fixed text in one string, and the
+// places where record values go. A record is then written as one copy per value and one per
+// stretch of fixed text between two values, however many lines the table holds.
+template <class R>
+class JoinedLines {
+ public:
+  explicit JoinedLines(std::string_view eol) : eol_(eol) {}
+
+  void add(const Line<R>& l) {
+    text_.append(l.before);
+    if (l.field != nullptr) {
+      values_.push_back({text_.size(), l.field});
+      text_.append(l.after);
+    }
+    text_.append(eol_);
+  }
+
+  void write(LineSink& sink, const R& record) const {
+    std::size_t from = 0;
+    for (const Value& v : values_) {
+      sink.writeText(std::string_view(text_).substr(from, v.at - from));
+      sink.writeText(v.field(record));
+      from = v.at;
+    }
+    sink.writeText(std::string_view(text_).substr(from));
+  }
+
+ private:
+  struct Value {
+    std::size_t at;  // offset in text_ where the value goes
+    FieldOf<R> field;
+  };
+  std::string_view eol_;
+  std::string text_;
+  std::vector<Value> values_;
 };
 
 // The line buffer through which every writer appends its lines. Record values go in exactly as
@@ -69,12 +108,55 @@ class IdfLines {
   }
   template <class R>
   void lines(const R& record, std::span<const Line<R>> table) {
-    for (const Line<R>& l : table) line(record, l);
+    lines(record, joined<R>(table, 0, [table](JoinedLines<R>& j) {
+            for (const Line<R>& l : table) j.add(l);
+          }));
+  }
+  template <class R>
+  void lines(const R& record, const JoinedLines<R>& joined) {
+    joined.write(sink_, record);
+  }
+
+  // The lines of a table joined for this output, built by `build` on first use. `selection`
+  // tells apart different choices of lines from one table.
+  template <class R, class Table, class Build>
+  const JoinedLines<R>& joined(std::span<Table> table, unsigned selection, Build build) {
+    if (eol_ != sink_.eol()) {  // joined with another terminator
+      joined_.clear();
+      eol_ = sink_.eol();
+    }
+    for (const Joined& j : joined_) {
+      if (j.table == table.data() && j.rows == table.size() && j.selection == selection) {
+        return static_cast<const JoinedOf<R>&>(*j.lines).lines;
+      }
+    }
+    auto made = std::make_unique<JoinedOf<R>>(eol_);
+    build(made->lines);
+    const JoinedLines<R>& lines = made->lines;
+    joined_.push_back({table.data(), table.size(), selection, std::move(made)});
+    return lines;
   }
 
  private:
+  struct AnyJoined {
+    virtual ~AnyJoined() = default;
+  };
+  template <class R>
+  struct JoinedOf : AnyJoined {
+    explicit JoinedOf(std::string_view eol) : lines(eol) {}
+    JoinedLines<R> lines;
+  };
+  struct Joined {
+    const void* table;
+    std::size_t rows;
+    unsigned selection;
+    std::unique_ptr<AnyJoined> lines;
+  };
+
   LineSink& sink_;
   std::string buf_;
+  std::string_view eol_;
+  std::vector<Joined> joined_;  // a few tables: a search beats a hash
 };
 
 }  // namespace vak

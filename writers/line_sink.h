@@ -31,6 +31,16 @@ class LineSink {
     put(eol_);
   }
 
+  // Writes generated text as it is: pieces that together make whole lines, each terminator
+  // already the chosen one (see eol).
+  void writeText(std::string_view text) {
+    putHeldCr();
+    put(text);
+  }
+
+  // The terminator written after every line.
+  std::string_view eol() const { return eol_; }
+
   // Writes text copied from the input, lines with their terminators, each terminator ("\n" or
   // "\r\n") as the chosen one. Consecutive calls continue one text: a "\r" at the end of one
   // waits for the next.

@@ -68,12 +68,16 @@ struct VersionedLine {
   Layouts in = kEveryLayout;
 };
 
+// Writes the rows of the table that the layout has.
 template <class R>
 void writeLines(IdfLines& out, const R& record, std::span<const VersionedLine<R>> table,
                 VrfVersion version) {
-  for (const VersionedLine<R>& v : table) {
-    if (v.in.has(version)) out.line(record, v.line);
-  }
+  const auto selection = static_cast<unsigned>(version) + 1;  // 0 is the whole table
+  out.lines(record, out.joined<R>(table, selection, [table, version](JoinedLines<R>& j) {
+    for (const VersionedLine<R>& v : table) {
+      if (v.in.has(version)) j.add(v.line);
+    }
+  }));
 }
 
 }  // namespace vak

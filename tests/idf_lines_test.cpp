@@ -1,0 +1,125 @@
+#include "writers/idf_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "writers/line_sink.h"
+#include "writers/vrf_version.h"
+
+namespace vak {
+namespace {
+
+struct Rec {
+  std::string a;
+  std::string b;
+};
+
+// Values at the start of a line, at its end, alone on a line, two lines in a row, and lines
+// without a value around them.
+constexpr Line<Rec> kTable[] = {
+    {"Head,"},
+    {"", get<&Rec::a>, ", !- starts the line"},
+    {"  ", get<&Rec::b>},
+    {
+        "  ",
+        get<&Rec::a>,
+        "-",
+    },
+    {""},
+    {"  fixed;"},
+};
+
+constexpr VersionedLine<Rec> kVersioned[] = {
+    {{"Obj,"}},
+    {{"  ", get<&Rec::a>, "; !- old"}, k71},
+    {{"  ", get<&Rec::a>, ", !- new"}, k80 | kCurrent},
+    {{"  ", get<&Rec::b>, "; !- added"}, kCurrent},
+};
+
+// Runs `write` on a fresh output whose lines end with `eol`; returns what it wrote.
+template <class Write>
+std::string output(Write write, bool crlf = false) {
+  std::ostringstream text;
+  LineSink sink(text);
+  sink.setCrlf(crlf);
+  IdfLines out(sink);
+  write(out, sink);
+  sink.flush();
+  return text.str();
+}
+
+TEST(JoinedLines, WriteEveryLineAsTheLineByLineFormWould) {
+  const Rec r{"x1", "long value y"};
+  const std::string expected = "Head,\nx1, !- starts the line\n  long value y\n  x1-\n\n  fixed;\n";
+  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(r, kTable); }), expected);
+  std::string lineByLine = output([&](IdfLines& out, LineSink&) {
+    for (const Line<Rec>& l : kTable) out.line(r, l);
+  });
+  EXPECT_EQ(lineByLine, expected);
+
+  // Empty values leave the fixed text around them as it is.
+  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(Rec{}, kTable); }),
+            "Head,\n, !- starts the line\n  \n  -\n\n  fixed;\n");
+}
+
+TEST(JoinedLines, EachRecordGetsItsOwnValuesFromOneJoinedTable) {
+  const std::string text = output([&](IdfLines& out, LineSink&) {
+    out.lines<Rec>(Rec{"1", "2"}, std::span(kTable).first(3));
+    out.lines<Rec>(Rec{"3", "4"}, std::span(kTable).first(3));
+  });
+  EXPECT_EQ(text, "Head,\n1, !- starts the line\n  2\nHead,\n3, !- starts the line\n  4\n");
+}
+
+TEST(JoinedLines, APartOfATableIsNotTheWholeTable) {
+  const Rec r{"a", "b"};
+  const std::string text = output([&](IdfLines& out, LineSink&) {
+    out.lines<Rec>(r, std::span(kTable).first(1));
+    out.lines<Rec>(r, kTable);
+    out.lines<Rec>(r, std::span(kTable).first(1));
+  });
+  EXPECT_EQ(text, "Head,\nHead,\na, !- starts the line\n  b\n  a-\n\n  fixed;\nHead,\n");
+}
+
+TEST(JoinedLines, EachLayoutWritesItsOwnRowsInOneOutput) {
+  const Rec r{"v", "w"};
+  const std::string text = output([&](IdfLines& out, LineSink&) {
+    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
+    writeLines<Rec>(out, r, kVersioned, VrfVersion::Current);
+    writeLines<Rec>(out, r, kVersioned, VrfVersion::V8_0);
+    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
+  });
+  EXPECT_EQ(text,
+            "Obj,\n  v; !- old\n"
+            "Obj,\n  v, !- new\n  w; !- added\n"
+            "Obj,\n  v, !- new\n"
+            "Obj,\n  v; !- old\n");
+}
+
+TEST(JoinedLines, LinesEndWithTheTerminatorChosenWhenWritten) {
+  const Rec r{"a", "b"};
+  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(r, kTable); }, true),
+            "Head,\r\na, !- starts the line\r\n  b\r\n  a-\r\n\r\n  fixed;\r\n");
+  // A table joined before the terminator changes is joined again.
+  const std::string text = output([&](IdfLines& out, LineSink& sink) {
+    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
+    sink.setCrlf(true);
+    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
+    out.lines<Rec>(r, std::span(kTable).first(1));
+  });
+  EXPECT_EQ(text, "Obj,\n  a; !- old\nObj,\r\n  a; !- old\r\nHead,\r\n");
+}
+
+TEST(JoinedLines, ACarriageReturnHeldFromTheInputComesFirst) {
+  const std::string text = output(
+      [&](IdfLines& out, LineSink& sink) {
+        sink.writeInput("copied\r");
+        out.lines<Rec>(Rec{"a", "b"}, std::span(kTable).first(2));
+      },
+      true);
+  EXPECT_EQ(text, "copied\rHead,\r\na, !- starts the line\r\n");
+}
+
+}  // namespace
+}  // namespace vak

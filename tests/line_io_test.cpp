@@ -148,6 +148,35 @@ TEST(LineSink, CopiedInputTakesTheChosenTerminator) {
   }
 }
 
+// Counts the writes that reach the stream.
+class CountingBuf : public std::stringbuf {
+ public:
+  int writes = 0;
+
+ protected:
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    ++writes;
+    return std::stringbuf::xsputn(s, n);
+  }
+};
+
+TEST(LineSink, AGrownBufferKeepsWhatWasWrittenAndTheHeldCarriageReturn) {
+  CountingBuf buf;
+  std::ostream out(&buf);
+  LineSink sink(out, 8);
+  sink.writeLine("ab");
+  sink.writeInput("c\r");
+  sink.growTo(4);  // smaller than now: changes nothing
+  sink.writeText("defg");
+  sink.growTo(64);
+  EXPECT_EQ(buf.str(), "ab\nc\rdefg") << "growing hands on what was buffered";
+  sink.writeText("0123456789");
+  sink.writeLine(std::string(40, 'x'));
+  EXPECT_EQ(buf.writes, 2) << "the text after growing fits the grown buffer";
+  sink.flush();
+  EXPECT_EQ(buf.str(), "ab\nc\rdefg0123456789" + std::string(40, 'x') + "\n");
+}
+
 TEST(LineSink, ReportsARefusedWrite) {
   FullBuf buf(10);
   std::ostream out(&buf);

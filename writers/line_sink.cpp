@@ -9,6 +9,12 @@ namespace vak {
 LineSink::LineSink(std::ostream& out, std::size_t capacity)
     : out_(out), buf_(capacity ? capacity : 1) {}
 
+void LineSink::growTo(std::size_t capacity) {
+  if (capacity <= buf_.size()) return;
+  drain();
+  buf_ = ByteBuffer(capacity);
+}
+
 void LineSink::drain() {
   if (used_ == 0) return;
   out_.write(buf_.data(), static_cast<std::streamsize>(used_));

@@ -16,6 +16,9 @@ class LineSink {
   LineSink(const LineSink&) = delete;
   LineSink& operator=(const LineSink&) = delete;
 
+  // Buffers up to `capacity` bytes from now on, if that is more than so far.
+  void growTo(std::size_t capacity);
+
   // "\r\n" instead of "\n" after every line written from now on.
   void setCrlf(bool crlf) { eol_ = crlf ? "\r\n" : "\n"; }
 

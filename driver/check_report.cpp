@@ -1,7 +1,5 @@
 #include "driver/check_report.h"
 
-#include <cctype>
-
 namespace vak {
 
 std::string counted(std::size_t count, std::string_view what) {
@@ -11,13 +9,19 @@ std::string counted(std::size_t count, std::string_view what) {
   return text;
 }
 
+namespace {
+
+// Letter case as the "C" locale has it, which the program never leaves: only A to Z change.
+char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
+    if (upper(a[i]) != upper(b[i])) return false;
   }
   return true;
 }
@@ -30,7 +34,7 @@ std::string_view trimmed(std::string_view text) {
 
 std::string nameKey(std::string_view name) {
   std::string key(trimmed(name));
-  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : key) c = upper(c);
   return key;
 }
 

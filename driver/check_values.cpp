@@ -47,14 +47,15 @@ std::optional<double> checkNumber(const R& r, const NumericField<R>& f, VrfVersi
                                   Problem& notNumber, Problem& outside) {
   if (!given(r, f.member)) return std::nullopt;
   const std::string& value = r.*f.member;
-  const std::string_view name = nameOf<R>(f.member);
-  const std::size_t line = lineOf(r, f.member);
   const NumericLimits& limits = f.in(version);
   const std::string_view word = trimmed(value);
+  // Most values are plain numbers within their limits: the rest is looked up only for a message.
+  const auto name = [&f] { return nameOf<R>(f.member); };
+  const auto line = [&r, &f] { return lineOf(r, f.member); };
   if (word.empty()) {
     if (limits.required) {
-      notNumber(line,
-                cat(subject(r), ": ", name, " is empty, but ", f.writtenTo, " must be given; ",
+      notNumber(line(),
+                cat(subject(r), ": ", name(), " is empty, but ", f.writtenTo, " must be given; ",
                     kStops, "; write a number", limits.autosizable ? " or autosize" : ""));
     }
     return std::nullopt;
@@ -63,26 +64,26 @@ std::optional<double> checkNumber(const R& r, const NumericField<R>& f, VrfVersi
     const bool allowed =
         equalsIgnoringCase(word, "autosize") ? limits.autosizable : limits.autocalculatable;
     if (!allowed) {
-      notNumber(line, cat(subject(r), ": ", name, " ", quoted(value), " is not allowed in ",
-                          f.writtenTo, "; ", kStops, "; write a number"));
+      notNumber(line(), cat(subject(r), ": ", name(), " ", quoted(value), " is not allowed in ",
+                            f.writtenTo, "; ", kStops, "; write a number"));
     }
     return std::nullopt;
   }
   const std::optional<double> number = energyPlusNumber(value);
   if (!number) {
-    notNumber(line, cat(subject(r), ": ", name, " ", quoted(value),
-                        " is not a number as EnergyPlus reads one; ", kStops, "; write a number",
-                        limits.autosizable ? " or autosize" : "", " such as 0.5 or 1.5E3"));
+    notNumber(line(), cat(subject(r), ": ", name(), " ", quoted(value),
+                          " is not a number as EnergyPlus reads one; ", kStops, "; write a number",
+                          limits.autosizable ? " or autosize" : "", " such as 0.5 or 1.5E3"));
     return std::nullopt;
   }
   if (!within(*number, limits)) {
     // An efficiency written as a percentage is the usual slip.
     const bool percentage =
         limits.maximum && limits.maximum->value == 1 && *number > 1 && *number <= 100;
-    outside(line, cat(subject(r), ": ", name, " ", quoted(value), " is outside the limits of ",
-                      f.writtenTo, " (", describe(limits), "); ", kStops, "; write ",
-                      percentage ? "it as a fraction, such as 0.6 for 60 %"
-                                 : cat("a value ", describe(limits))));
+    outside(line(), cat(subject(r), ": ", name(), " ", quoted(value), " is outside the limits of ",
+                        f.writtenTo, " (", describe(limits), "); ", kStops, "; write ",
+                        percentage ? "it as a fraction, such as 0.6 for 60 %"
+                                   : cat("a value ", describe(limits))));
   }
   return number;
 }

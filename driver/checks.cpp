@@ -1,5 +1,6 @@
 #include "driver/checks.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -157,28 +158,34 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
 }
 
 void checkZones(const std::deque<Indoor>& indoor, std::ostream& d) {
+  // The units of one zone: how many, and the first few, which a message names.
+  struct Served {
+    std::size_t count = 0;
+    std::array<const Indoor*, kShownPerProblem> first{};
+  };
   // EnergyPlus tells zones apart without regard to letter case.
-  std::unordered_map<std::string, std::vector<const Indoor*>> byZone;
-  std::vector<std::string> zones;  // in order of first appearance
+  std::unordered_map<std::string, std::size_t> zoneIndex;
+  std::vector<Served> zones;  // in order of first appearance
   for (const Indoor& u : indoor) {
     if (u.zoneName.empty()) continue;  // reported on its own
-    auto& units = byZone[nameKey(u.zoneName)];
-    if (units.empty()) zones.push_back(nameKey(u.zoneName));
-    units.push_back(&u);
+    const auto [it, added] = zoneIndex.try_emplace(nameKey(u.zoneName), zones.size());
+    if (added) zones.emplace_back();
+    Served& zone = zones[it->second];
+    if (zone.count < zone.first.size()) zone.first[zone.count] = &u;
+    ++zone.count;
   }
   Problem shared(d, "zones served by more than one indoor unit");
-  for (const std::string& zone : zones) {
-    const std::vector<const Indoor*>& units = byZone[zone];
-    if (units.size() < 2) continue;
+  for (const Served& zone : zones) {
+    if (zone.count < 2) continue;
     std::string list;
-    for (std::size_t k = 0; k < units.size() && k < kShownPerProblem; ++k) {
+    for (std::size_t k = 0; k < zone.first.size() && k < zone.count; ++k) {
+      const Indoor& u = *zone.first[k];
       list += k ? ", " : "";
-      list +=
-          units[k]->name.empty() ? cat("line ", units[k]->lines.classLine) : quoted(units[k]->name);
+      list += u.name.empty() ? cat("line ", u.lines.classLine) : quoted(u.name);
     }
-    shared(lineOf(*units[1], &Indoor::zoneName),
-           cat("zone ", quoted(units[0]->zoneName), " is served by ", units.size(),
-               " indoor units (", list, units.size() > kShownPerProblem ? ", ...)" : ")",
+    shared(lineOf(*zone.first[1], &Indoor::zoneName),
+           cat("zone ", quoted(zone.first[0]->zoneName), " is served by ", zone.count,
+               " indoor units (", list, zone.count > kShownPerProblem ? ", ...)" : ")",
                "; its node lists, equipment connections, equipment list and zone control are "
                "written once per unit under one name, and ",
                kStops, " on the duplicate names; serve each zone by one indoor unit"));

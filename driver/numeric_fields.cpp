@@ -3,18 +3,14 @@
 #include <charconv>
 #include <cstdio>
 
+#include "driver/check_report.h"
+
 namespace vak {
 
 std::optional<double> energyPlusNumber(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-  std::string plain;  // the form from_chars takes: no "+", exponent "e"
-  std::size_t i = 0;
-  if (text[i] == '+' || text[i] == '-') {
-    if (text[i] == '-') plain += '-';
-    ++i;
-  }
+  text = trimmed(text);
+  if (text.empty()) return std::nullopt;
+  std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
   std::size_t digits = 0;
   bool point = false;
   for (; i < text.size(); ++i) {
@@ -26,23 +22,30 @@ std::optional<double> energyPlusNumber(std::string_view text) {
     } else {
       break;
     }
-    plain += c;
   }
   if (digits == 0) return std::nullopt;
+  std::size_t exponent = text.size();  // where the exponent letter stands, if any
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-    plain += 'e';
-    ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    exponent = i++;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t exponentDigits = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++exponentDigits) {
-      plain += text[i];
-    }
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++exponentDigits;
     if (exponentDigits == 0) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;
+  // from_chars takes no "+" before the number, and an exponent only after "e" or "E": a "D"
+  // exponent is read from a copy.
+  const std::size_t plus = text[0] == '+' ? 1 : 0;
+  std::string_view number = text.substr(plus);
+  std::string copy;
+  if (exponent < text.size() && (text[exponent] == 'd' || text[exponent] == 'D')) {
+    copy.assign(number);
+    copy[exponent - plus] = 'e';
+    number = copy;
+  }
   double value = 0;
-  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-  if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
   return value;
 }
 

@@ -212,6 +212,9 @@ TEST(Numbers, AsEnergyPlusReadsThem) {
   }
   EXPECT_DOUBLE_EQ(*energyPlusNumber("2D2"), 200);
   EXPECT_DOUBLE_EQ(*energyPlusNumber("-.25"), -0.25);
+  EXPECT_DOUBLE_EQ(*energyPlusNumber(" +5"), 5);
+  EXPECT_DOUBLE_EQ(*energyPlusNumber("+1.5d-2"), 0.015);
+  EXPECT_DOUBLE_EQ(*energyPlusNumber("-2E+2\t"), -200);
   for (const char* n : {"", " ", "abc", "21C", "1e", "1e+", "--1", "+-1", "1.2.3", ".", "0x10",
                         "inf", "nan", "1 000", "60%", "E3"}) {
     EXPECT_FALSE(energyPlusNumber(n).has_value()) << n;

@@ -5,10 +5,11 @@
 # ratios, the time against the previous size of the same case, and the program's peak resident
 # memory (from /usr/bin/time).
 #
-# Usage: bench/run.sh [--pairs N] [--program PATH] [--quick]
+# Usage: bench/run.sh [--pairs N] [--program PATH] [--quick] [--only CASES]
 #   --pairs N       pairs per case (default 7)
 #   --program PATH  time this executable instead of the one built here
 #   --quick         small sizes only, for a check that the script works
+#   --only CASES    these cases only, comma-separated: long, short, vrf, comment, small
 # Inputs are written to a temporary folder on /dev/shm when there is one, so that the disk does
 # not take part in the measurement.
 set -euo pipefail
@@ -17,12 +18,14 @@ cd "$(dirname "$0")/.."
 pairs=7
 program=""
 quick=0
+only=long,short,vrf,comment,small
 while [ $# -gt 0 ]; do
   case $1 in
     --pairs) pairs=$2; shift 2 ;;
     --program) program=$(realpath "$2"); shift 2 ;;
     --quick) quick=1; shift ;;
-    *) echo "usage: bench/run.sh [--pairs N] [--program PATH] [--quick]" >&2; exit 2 ;;
+    --only) only=$2; shift 2 ;;
+    *) echo "usage: bench/run.sh [--pairs N] [--program PATH] [--quick] [--only CASES]" >&2; exit 2 ;;
   esac
 done
 
@@ -92,11 +95,14 @@ measure() {  # label, group, size label, folder, baseline command, reps
     "$doubling" "$(awk "BEGIN{print $peak/1024}")"
 }
 
+wanted() { [[ ",$only," == *",$1,"* ]]; }
+
 mib() { awk "BEGIN{printf \"%.0f MB\", $(stat -c %s "$1")/1e6}"; }
 
 # Pass-through of ordinary text, against `cat` of the same file.
 if ((quick)); then sizes=(2 4 8); else sizes=(50 100 200); fi
 for kind in long short; do
+  wanted "$kind" || continue
   for mb in "${sizes[@]}"; do
     dir=$work/$kind-$mb && mkdir "$dir"
     "$make_model" "$kind" "$mb" >"$dir/in.idf"
@@ -108,6 +114,7 @@ done
 # VRF expansion, against `cat` of a file as large as the output.
 if ((quick)); then units=(5:200 10:400 20:800); else units=(125:5000 250:10000 500:20000); fi
 for u in "${units[@]}"; do
+  wanted vrf || break
   outdoor=${u%:*} indoor=${u#*:}
   dir=$work/vrf-$outdoor && mkdir "$dir"
   "$make_model" vrf "$outdoor" "$indoor" >"$dir/in.idf"
@@ -119,13 +126,16 @@ for u in "${units[@]}"; do
 done
 
 # Memory: one comment line of 100 MB.
-if ((quick)); then mb=8; else mb=100; fi
-dir=$work/comment && mkdir "$dir"
-"$make_model" comment "$mb" >"$dir/in.idf"
-measure "one ${mb} MB comment line" comment "$(mib "$dir/in.idf")" "$dir" "cat in.idf > out.idf" 1
-rm -f "$dir"/*
+if wanted comment; then
+  if ((quick)); then mb=8; else mb=100; fi
+  dir=$work/comment && mkdir "$dir"
+  "$make_model" comment "$mb" >"$dir/in.idf"
+  measure "one ${mb} MB comment line" comment "$(mib "$dir/in.idf")" "$dir" "cat in.idf > out.idf" 1
+  rm -f "$dir"/*
+fi
 
 # A typical small model: start-up dominates; 50 runs per sample.
+wanted small || exit 0
 dir=$work/small && mkdir "$dir"
 "$make_model" small >"$dir/in.idf"
 measure "small model (x50 runs)" small "$(awk "BEGIN{printf \"%.0f KB\", $(stat -c %s "$dir/in.idf")/1e3}")" \

@@ -81,7 +81,11 @@ bool LineSource::refill() {
 }
 
 std::size_t LineSource::countLinesTo(std::size_t to) const {
-  linesBefore_ += countNewlines(at(counted_), at(to));
+  if (to < counted_) {  // the search for class names counted past a line it then stopped at
+    linesBefore_ -= countNewlines(at(to), at(counted_));
+  } else {
+    linesBefore_ += countNewlines(at(counted_), at(to));
+  }
   counted_ = to;
   return linesBefore_;
 }
@@ -208,7 +212,9 @@ bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
 // name and looking back, without following every object on the way.
 
 // The first offset in [from, to) where a wanted class name may start: where its first and last
-// characters stand in place. Sixteen offsets at a time, in the compiler's vector types.
+// characters stand in place. Sixteen offsets at a time, in the compiler's vector types. The
+// line breaks of the bytes passed are counted on the way, which spares the line numbers a pass
+// of their own.
 std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
                                     const WantedClasses& wanted) const {
   using Lanes = unsigned char __attribute__((vector_size(16)));
@@ -224,8 +230,7 @@ std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
   const auto p0 = static_cast<unsigned char>(prefix.front());
   const auto p1 = static_cast<unsigned char>(prefix.back());
   const unsigned char w0 = upper(word.front()), w1 = upper(word.back());
-  const auto hits = [&](std::size_t offset) {
-    const Lanes first = load(offset);
+  const auto hits = [&](std::size_t offset, Lanes first) {
     return ((first == p0) & (load(offset + prefixLast) == p1)) |
            (((first & 0xdf) == w0) & ((load(offset + wordLast) & 0xdf) == w1));
   };
@@ -234,13 +239,26 @@ std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
     std::memcpy(halves, &lanes, sizeof halves);
     return (halves[0] | halves[1]) != 0;
   };
+  countLinesTo(from);
+  Lanes lines{};  // line breaks per lane, at most 4 a step
+  std::size_t steps = 0;
+  const auto addLines = [&] {
+    for (std::size_t lane = 0; lane < sizeof(Lanes); ++lane) linesBefore_ += lines[lane];
+    lines = Lanes{};
+    steps = 0;
+  };
   constexpr std::size_t kStep = 4 * sizeof(Lanes);  // one test for four vectors
   std::size_t i = from;
   for (; i + kStep <= to && i + kStep - sizeof(Lanes) + reach <= end_; i += kStep) {
-    if (any(hits(i) | hits(i + 16) | hits(i + 32) | hits(i + 48))) break;
+    const Lanes a = load(i), b = load(i + 16), c = load(i + 32), d = load(i + 48);
+    if (any(hits(i, a) | hits(i + 16, b) | hits(i + 32, c) | hits(i + 48, d))) break;
+    lines -= (Lanes)((a == '\n') + (b == '\n') + (c == '\n') + (d == '\n'));
+    if (++steps == 63) addLines();
   }
+  addLines();
+  counted_ = i;
   for (; i + sizeof(Lanes) <= to && i + reach <= end_; i += sizeof(Lanes)) {
-    if (any(hits(i))) break;
+    if (any(hits(i, load(i)))) break;
   }
   for (; i < to; ++i) {
     const auto c = static_cast<unsigned char>(buf_[i]);

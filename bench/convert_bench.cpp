@@ -20,6 +20,17 @@ class ViewBuf : public std::streambuf {
     char* p = const_cast<char*>(text.data());
     setg(p, p, p + text.size());
   }
+
+ protected:
+  // Back to the start only: the names that templates use are read in a second pass.
+  pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override {
+    if (off != 0 || dir != std::ios_base::beg) return pos_type(off_type(-1));
+    setg(eback(), eback(), egptr());
+    return pos_type(0);
+  }
+  pos_type seekpos(pos_type pos, std::ios_base::openmode which) override {
+    return seekoff(off_type(pos), std::ios_base::beg, which);
+  }
 };
 
 class DropBuf : public std::streambuf {

@@ -10,10 +10,6 @@
 
 namespace vak {
 
-// A record value that a generated line inserts.
-template <class R>
-using FieldOf = std::string_view (*)(const R&);
-
 namespace detail {
 template <class M>
 struct MemberOf;
@@ -23,18 +19,35 @@ struct MemberOf<std::string R::*> {
 };
 }  // namespace detail
 
-// The reader of one record field, for line tables: get<&VRVUnidadInterior::name>.
+// A record value that a generated line inserts: a field of the record as the record holds it,
+// read in place, or a value that a function derives from the record.
+template <class R>
+class FieldOf {
+ public:
+  constexpr FieldOf() = default;
+  constexpr FieldOf(std::string R::*member) : member_(member) {}
+  constexpr FieldOf(std::string_view (*derive)(const R&)) : derive_(derive) {}
+
+  constexpr explicit operator bool() const { return member_ != nullptr || derive_ != nullptr; }
+  std::string_view operator()(const R& record) const {
+    return member_ != nullptr ? std::string_view(record.*member_) : derive_(record);
+  }
+
+ private:
+  std::string R::*member_ = nullptr;
+  std::string_view (*derive_)(const R&) = nullptr;
+};
+
+// A record field, for line tables: get<&VRVUnidadInterior::name>.
 template <auto Member>
-std::string_view get(const typename detail::MemberOf<decltype(Member)>::Record& record) {
-  return record.*Member;
-}
+inline constexpr FieldOf<typename detail::MemberOf<decltype(Member)>::Record> get{Member};
 
 // One generated line: the text before the field, the field, the text after it. A line without
 // field is the text `before` alone; the empty line is {""}.
 template <class R>
 struct Line {
   std::string_view before;
-  FieldOf<R> field = nullptr;
+  FieldOf<R> field = {};
   std::string_view after = {};
 };
 
@@ -48,7 +61,7 @@ class JoinedLines {
 
   void add(const Line<R>& l) {
     text_.append(l.before);
-    if (l.field != nullptr) {
+    if (l.field) {
       values_.push_back({text_.size(), l.field});
       text_.append(l.after);
     }
@@ -102,7 +115,7 @@ class IdfLines {
 
   template <class R>
   void line(const R& record, const Line<R>& l) {
-    if (l.field == nullptr) {
+    if (!l.field) {
       line(l.before);
     } else {
       sink_.writeLine(l.before, l.field(record), l.after);

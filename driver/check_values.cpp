@@ -69,7 +69,7 @@ std::optional<double> checkNumber(const R& r, const NumericField<R>& f, VrfVersi
     }
     return std::nullopt;
   }
-  const std::optional<double> number = energyPlusNumber(value);
+  const std::optional<double> number = energyPlusNumber(word);
   if (!number) {
     notNumber(line(), cat(subject(r), ": ", name(), " ", quoted(value),
                           " is not a number as EnergyPlus reads one; ", kStops, "; write a number",

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,6 +222,54 @@ TEST(Numbers, AsEnergyPlusReadsThem) {
   for (const char* n : {"", " ", "abc", "21C", "1e", "1e+", "--1", "+-1", "1.2.3", ".", "0x10",
                         "inf", "nan", "1 000", "60%", "E3"}) {
     EXPECT_FALSE(energyPlusNumber(n).has_value()) << n;
+  }
+}
+
+// Short decimals are computed without the library reader: they must come out bit for bit as
+// the reader gives them, for any number of decimals, signs, and digit counts around the limit.
+TEST(Numbers, ShortDecimalsComeOutAsTheLibraryReadsThem) {
+  const auto library = [](std::string text) {
+    if (text[0] == '+') text.erase(0, 1);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+  };
+  std::vector<std::string> numbers = {"0.1",
+                                      "0.3",
+                                      "2.675",
+                                      "1.005",
+                                      "-7.25",
+                                      "5.",
+                                      ".5",
+                                      "+0.1",
+                                      "-0",
+                                      "123456789012345",
+                                      "999999999999999",
+                                      "0.000000000000001",
+                                      "9007199254740993",
+                                      "900719925474099.3",
+                                      "0.30000000000000004",
+                                      "-.000001"};
+  std::uint64_t state = 7;
+  const auto next = [&state] {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return state >> 33;
+  };
+  for (int n = 0; n < 2000; ++n) {
+    std::string number = next() % 3 == 0 ? "-" : "";
+    const std::uint64_t digits = 1 + next() % 17;  // 1 to 17 digits
+    const std::uint64_t point = next() % (digits + 1);
+    for (std::uint64_t k = 0; k < digits; ++k) {
+      if (k == point) number += '.';
+      number += static_cast<char>('0' + next() % 10);
+    }
+    if (point == digits) number += '.';
+    numbers.push_back(number);
+  }
+  for (const std::string& n : numbers) {
+    const std::optional<double> read = energyPlusNumber(n);
+    ASSERT_TRUE(read.has_value()) << n;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(*read), std::bit_cast<std::uint64_t>(library(n))) << n;
   }
 }
 

@@ -1,23 +1,13 @@
 #include "driver/file_names.h"
 
+#include <algorithm>
 #include <array>
-#include <ostream>
-#include <streambuf>
 
 #include "driver/check_report.h"
-#include "templates/line_source.h"
-#include "writers/line_sink.h"
 
 namespace vak {
 
 namespace {
-
-// The second pass copies nothing.
-class Discard : public std::streambuf {
- protected:
-  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
-};
 
 std::string_view trimmedName(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -42,7 +32,7 @@ bool sameClass(std::string_view a, std::string_view b) {
 
 const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
   // EnergyPlus reads class names in any letter case and indentation.
-  static const auto kWanted = std::to_array<Wanted>({
+  static constexpr auto kWanted = std::to_array<Wanted>({
       {"Zone", 1, &FileNames::zones},
       {"Schedule:Compact", 1, &FileNames::schedules},
       {"Schedule:Constant", 1, &FileNames::schedules},
@@ -51,6 +41,10 @@ const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
       {"ZoneControl:Thermostat", 2, &FileNames::thermostatZones},
       {"ZoneHVAC:EquipmentConnections", 1, &FileNames::connectionZones},
   });
+  static_assert(std::ranges::all_of(kWanted, [](const Wanted& w) {
+    return std::ranges::any_of(kNamedClassBeginnings,
+                               [&w](std::string_view b) { return w.className.starts_with(b); });
+  }));
   const std::string_view name = trimmedName(className);
   // Every wanted class starts with Z or S: most class lines stop here.
   if (name.empty()) return nullptr;
@@ -60,35 +54,6 @@ const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
     if (sameClass(name, w.className)) return &w;
   }
   return nullptr;
-}
-
-FileNames collectNames(LineSource& in, const NameKeys& wanted) {
-  FileNames names;
-  NameCollector collector(names, wanted);
-  Discard discard;
-  std::ostream nowhere(&discard);
-  LineSink out(nowhere);
-  while (in.copyToClassLine(out)) {
-    const std::string_view className = in.className();
-    if (!NameCollector::collects(className)) {
-      in.copyObject(out);
-      continue;
-    }
-    // The objects of these few classes are read line by line up to their name.
-    const std::size_t classLine = in.lineNumber();
-    const std::string name(className);
-    std::string_view line;
-    in.nextCopied(line, out);
-    std::string_view code = line.substr(0, line.find('!'));
-    collector.open(name, code.substr(code.find(',') + 1), classLine);
-    while (code.find(';') == std::string_view::npos && collector.collecting() && !in.atEnd()) {
-      in.nextCopied(line, out);
-      code = line.substr(0, line.find('!'));
-      collector.more(code);
-    }
-    if (code.find(';') == std::string_view::npos && !in.atEnd()) in.copyObject(out);
-  }
-  return names;
 }
 
 void NameCollector::start(const Wanted& w, std::string_view rest, std::size_t line) {

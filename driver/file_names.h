@@ -9,8 +9,6 @@
 
 namespace vak {
 
-class LineSource;
-
 // A name that an ordinary object of the input gives, and the line of that object's class name.
 struct NamedAt {
   std::string name;  // as written, blanks at the ends removed
@@ -33,10 +31,8 @@ struct FileNames {
   NameList connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
 };
 
-// Reads the input from its start for the names of zones, schedules and the modeller's own zone
-// controls and connections, keeping those whose key is in `wanted`. A second pass, made only
-// when there are templates, so that memory grows with the templates and not with the file.
-FileNames collectNames(LineSource& in, const NameKeys& wanted);
+// What the names of the classes whose names are collected begin with.
+inline constexpr std::string_view kNamedClassBeginnings[] = {"Zone", "Schedule:"};
 
 // Takes those names from the objects' lines. Only class lines and the lines of objects of the
 // few classes above cost anything.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <ostream>
+#include <streambuf>
 #include <string_view>
 
 namespace vak {
@@ -36,9 +38,9 @@ constexpr std::string_view commonPrefix() {
   return prefix;
 }
 
-// The class lines the scan looks at: templates, as written, and anything like a Version.
-constexpr WantedClasses kWanted{commonPrefix(), "version"};
-static_assert(kWanted.prefix.size() >= 2);
+// The class lines the scan looks at: templates and anything like a Version.
+constexpr WantedClasses kWanted{{commonPrefix(), "version"}};
+static_assert(commonPrefix().size() >= 2);
 
 const TemplateClass* templateClass(std::string_view name) {
   for (const TemplateClass& c : kTemplateClasses) {
@@ -46,6 +48,17 @@ const TemplateClass* templateClass(std::string_view name) {
   }
   return nullptr;
 }
+
+// The names pass looks at templates too, to pass over them as the scan does.
+constexpr WantedClasses kNamesPass{
+    {commonPrefix(), kNamedClassBeginnings[0], kNamedClassBeginnings[1]}};
+
+// The second pass copies nothing.
+class Discard : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
 
 // A class name that a modeller meant as "Version" but that the scan does not take as one.
 bool looksLikeVersion(std::string_view className) {
@@ -95,6 +108,46 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   // The first line's terminator is the output's, for the generated objects too.
   out.setCrlf(in.firstLineCrlf());
   return result;
+}
+
+FileNames collectNames(LineSource& in, const NameKeys& wanted) {
+  FileNames names;
+  NameCollector collector(names, wanted);
+  Discard discard;
+  std::ostream nowhere(&discard);
+  LineSink out(nowhere);
+  std::ostream quiet(&discard);
+  TemplateInput templateInput{in, quiet};
+  while (in.copyToClassLine(out, &kNamesPass)) {
+    const std::string_view className = in.className();
+    if (templateClass(className) != nullptr) {
+      // Read as its record reads it, so that both passes see the same objects.
+      in.skipLine();
+      FieldEnd end = FieldEnd::More;
+      while (end != FieldEnd::Last && end != FieldEnd::EndOfInput) {
+        end = ObjetosVAK::leerCampo(templateInput).end;
+      }
+      continue;
+    }
+    if (!NameCollector::collects(className)) {
+      in.copyObject(out);
+      continue;
+    }
+    // The objects of these few classes are read line by line up to their name.
+    const std::size_t classLine = in.lineNumber();
+    const std::string name(className);
+    std::string_view line;
+    in.nextCopied(line, out);
+    std::string_view code = line.substr(0, line.find('!'));
+    collector.open(name, code.substr(code.find(',') + 1), classLine);
+    while (code.find(';') == std::string_view::npos && collector.collecting() && !in.atEnd()) {
+      in.nextCopied(line, out);
+      code = line.substr(0, line.find('!'));
+      collector.more(code);
+    }
+    if (code.find(';') == std::string_view::npos && !in.atEnd()) in.copyObject(out);
+  }
+  return names;
 }
 
 }  // namespace vak

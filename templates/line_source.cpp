@@ -1,6 +1,8 @@
 #include "templates/line_source.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 
@@ -44,6 +46,83 @@ std::size_t countNewlines(const char* from, const char* to) {
     from += rounds * kLanes;
   }
   return count + static_cast<std::size_t>(std::count(from, to, '\n'));
+}
+
+// Folding bit 5 away makes letters of either case one; other characters may meet others, which
+// the look at the whole line sorts out.
+unsigned char upper(char c) {
+  return static_cast<unsigned char>(c & ~0x20);
+}
+
+// The first and last characters of a wanted beginning, folded, and where the last stands.
+struct Ends {
+  unsigned char first, last;
+  std::size_t lastAt;
+};
+
+// Where a search stopped: the candidate (or npos), and the line breaks in [from, counted).
+struct Search {
+  std::size_t at = std::string_view::npos;
+  std::size_t counted = 0;
+  std::size_t lines = 0;
+};
+
+template <std::size_t N>
+Search search(const char* buf, std::size_t from, std::size_t to, std::size_t end,
+              const Ends* ends) {
+  using Lanes = unsigned char __attribute__((vector_size(16)));
+  const auto load = [buf](std::size_t offset) {
+    Lanes v;
+    std::memcpy(&v, buf + offset, sizeof v);
+    return v;
+  };
+  std::size_t reach = sizeof(Lanes);
+  for (std::size_t k = 0; k < N; ++k) reach = std::max(reach, ends[k].lastAt + sizeof(Lanes));
+  const auto hits = [&](std::size_t offset, Lanes first) {
+    first &= 0xdf;
+    Lanes hit{};
+    for (std::size_t k = 0; k < N; ++k) {
+      hit |= (Lanes)((first == ends[k].first) &
+                     ((load(offset + ends[k].lastAt) & 0xdf) == ends[k].last));
+    }
+    return hit;
+  };
+  const auto any = [](Lanes lanes) {
+    std::uint64_t halves[2];
+    std::memcpy(halves, &lanes, sizeof halves);
+    return (halves[0] | halves[1]) != 0;
+  };
+  Search s;
+  Lanes lines{};  // line breaks per lane, at most 4 a step
+  std::size_t steps = 0;
+  const auto addLines = [&] {
+    for (std::size_t lane = 0; lane < sizeof(Lanes); ++lane) s.lines += lines[lane];
+    lines = Lanes{};
+    steps = 0;
+  };
+  constexpr std::size_t kStep = 4 * sizeof(Lanes);  // one test for four vectors
+  std::size_t i = from;
+  for (; i + kStep <= to && i + kStep - sizeof(Lanes) + reach <= end; i += kStep) {
+    const Lanes v0 = load(i), v1 = load(i + 16), v2 = load(i + 32), v3 = load(i + 48);
+    if (any(hits(i, v0) | hits(i + 16, v1) | hits(i + 32, v2) | hits(i + 48, v3))) break;
+    lines -= (Lanes)((v0 == '\n') + (v1 == '\n') + (v2 == '\n') + (v3 == '\n'));
+    if (++steps == 63) addLines();
+  }
+  addLines();
+  s.counted = i;
+  for (; i + sizeof(Lanes) <= to && i + reach <= end; i += sizeof(Lanes)) {
+    if (any(hits(i, load(i)))) break;
+  }
+  for (; i < to; ++i) {
+    for (std::size_t k = 0; k < N; ++k) {
+      if (upper(buf[i]) == ends[k].first && i + ends[k].lastAt < end &&
+          upper(buf[i + ends[k].lastAt]) == ends[k].last) {
+        s.at = i;
+        return s;
+      }
+    }
+  }
+  return s;
 }
 
 }  // namespace
@@ -212,63 +291,32 @@ bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
 // name and looking back, without following every object on the way.
 
 // The first offset in [from, to) where a wanted class name may start: where its first and last
-// characters stand in place. Sixteen offsets at a time, in the compiler's vector types. The
-// line breaks of the bytes passed are counted on the way, which spares the line numbers a pass
-// of their own.
+// characters stand in place, letter case aside. Sixteen offsets at a time, in the compiler's
+// vector types. The line breaks of the bytes passed are counted on the way, which spares the
+// line numbers a pass of their own.
 std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
                                     const WantedClasses& wanted) const {
-  using Lanes = unsigned char __attribute__((vector_size(16)));
-  const auto load = [this](std::size_t offset) {
-    Lanes v;
-    std::memcpy(&v, at(offset), sizeof v);
-    return v;
-  };
-  const auto upper = [](char c) { return static_cast<unsigned char>(c & ~0x20); };
-  const std::string_view prefix = wanted.prefix, word = wanted.word;
-  const std::size_t prefixLast = prefix.size() - 1, wordLast = word.size() - 1;
-  const std::size_t reach = std::max(prefixLast, wordLast) + sizeof(Lanes);
-  const auto p0 = static_cast<unsigned char>(prefix.front());
-  const auto p1 = static_cast<unsigned char>(prefix.back());
-  const unsigned char w0 = upper(word.front()), w1 = upper(word.back());
-  const auto hits = [&](std::size_t offset, Lanes first) {
-    return ((first == p0) & (load(offset + prefixLast) == p1)) |
-           (((first & 0xdf) == w0) & ((load(offset + wordLast) & 0xdf) == w1));
-  };
-  const auto any = [](auto lanes) {
-    std::uint64_t halves[2];
-    std::memcpy(halves, &lanes, sizeof halves);
-    return (halves[0] | halves[1]) != 0;
-  };
+  std::array<Ends, 3> ends{};
+  std::size_t count = 0;
+  for (const std::string_view b : wanted.beginnings) {
+    if (!b.empty()) ends[count++] = {upper(b.front()), upper(b.back()), b.size() - 1};
+  }
   countLinesTo(from);
-  Lanes lines{};  // line breaks per lane, at most 4 a step
-  std::size_t steps = 0;
-  const auto addLines = [&] {
-    for (std::size_t lane = 0; lane < sizeof(Lanes); ++lane) linesBefore_ += lines[lane];
-    lines = Lanes{};
-    steps = 0;
-  };
-  constexpr std::size_t kStep = 4 * sizeof(Lanes);  // one test for four vectors
-  std::size_t i = from;
-  for (; i + kStep <= to && i + kStep - sizeof(Lanes) + reach <= end_; i += kStep) {
-    const Lanes a = load(i), b = load(i + 16), c = load(i + 32), d = load(i + 48);
-    if (any(hits(i, a) | hits(i + 16, b) | hits(i + 32, c) | hits(i + 48, d))) break;
-    lines -= (Lanes)((a == '\n') + (b == '\n') + (c == '\n') + (d == '\n'));
-    if (++steps == 63) addLines();
+  Search found;
+  switch (count) {
+    case 1:
+      found = search<1>(buf_.data(), from, to, end_, ends.data());
+      break;
+    case 2:
+      found = search<2>(buf_.data(), from, to, end_, ends.data());
+      break;
+    default:
+      found = search<3>(buf_.data(), from, to, end_, ends.data());
+      break;
   }
-  addLines();
-  counted_ = i;
-  for (; i + sizeof(Lanes) <= to && i + reach <= end_; i += sizeof(Lanes)) {
-    if (any(hits(i, load(i)))) break;
-  }
-  for (; i < to; ++i) {
-    const auto c = static_cast<unsigned char>(buf_[i]);
-    if ((c == p0 && i + prefixLast < end_ &&
-         static_cast<unsigned char>(buf_[i + prefixLast]) == p1) ||
-        (upper(buf_[i]) == w0 && i + wordLast < end_ && upper(buf_[i + wordLast]) == w1)) {
-      return i;
-    }
-  }
-  return std::string_view::npos;
+  linesBefore_ += found.lines;
+  counted_ = found.counted;
+  return found.at;
 }
 
 // The line at `lineStart`, complete in the buffer, is a class line of a wanted class.
@@ -276,14 +324,17 @@ bool LineSource::wantedClassLineAt(std::size_t lineStart, const WantedClasses& w
   std::size_t comma = lineStart;
   while (comma < end_ && buf_[comma] != ',' && buf_[comma] != '!' && buf_[comma] != '\n') ++comma;
   if (comma == end_ || buf_[comma] != ',') return false;
-  const std::string_view name(at(lineStart), comma - lineStart);
-  if (name.starts_with(wanted.prefix)) return true;
-  const std::size_t first = name.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return false;
-  const std::string_view word = name.substr(first, name.find_last_not_of(" \t") + 1 - first);
-  return word.size() == wanted.word.size() &&
-         std::equal(word.begin(), word.end(), wanted.word.begin(),
-                    [](char a, char b) { return (a & ~0x20) == (b & ~0x20); });
+  std::string_view name(at(lineStart), comma - lineStart);
+  name.remove_prefix(std::min(name.find_first_not_of(" \t"), name.size()));
+  const auto beginsWith = [name](std::string_view start) {
+    return name.size() >= start.size() &&
+           std::equal(start.begin(), start.end(), name.begin(), [](char a, char b) {
+             return a == b ||
+                    (std::isalpha(static_cast<unsigned char>(a)) && (a | 0x20) == (b | 0x20));
+           });
+  };
+  return std::ranges::any_of(wanted.beginnings,
+                             [&](std::string_view b) { return !b.empty() && beginsWith(b); });
 }
 
 // The line at `lineStart` starts outside objects; the read position is a line start that does.
@@ -440,6 +491,7 @@ bool LineSource::next(std::string_view& line) {
   }
   pos_ += len + 1;
   lineNumber_ = number;
+  lineStartDropped_ = false;  // a class line whose start was dropped ends here
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <istream>
 #include <string>
@@ -12,13 +13,11 @@ namespace vak {
 
 class LineSink;
 
-// The class lines that a reader of the input must see; the objects of any other class may be
-// copied over unread.
+// The class lines that a reader of the input must see: those whose class name begins with one
+// of these, in any letter case, after any blanks. The objects of other classes may be copied
+// over unread.
 struct WantedClasses {
-  std::string_view prefix;  // a class name that begins with this, from the start of its line
-  std::string_view word;    // a class name that is this word, in any letter case and between
-                            // blanks; letters only
-  // Both at least two characters long.
+  std::array<std::string_view, 3> beginnings;  // each at least two characters long, or empty
 };
 
 // The input, read in large chunks into one fixed buffer. "\n" ends a line; a "\r" right before

@@ -390,6 +390,34 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   EXPECT_FALSE(collectNames(source, {"Z1"}).anyZone);
 }
 
+TEST(FileNames, TemplatesEndWhereTheirRecordsEnd) {
+  // The names are read in a second pass, which must see the same objects as the first: a
+  // template ends at its first line with a ";" and no ",", comments included, not at the first
+  // ";" of its code.
+  const std::string input =
+      "HVACVAKTemplate:Thermostat,\n  T1,\n  x ! ;\n  Zone, Z8;\n"
+      "HVACVAKTemplate:Thermostat,\n  T2,\n  21; !- a, b\n  Zone, Z9;\n  25;\n";
+  std::istringstream in(input);
+  LineSource source(in);
+  const FileNames names = collectNames(source, {"Z8", "Z9"});
+  ASSERT_EQ(names.zones.size(), 1u);
+  EXPECT_EQ(names.zones[0].name, "Z8");
+  EXPECT_EQ(names.zones[0].line, 4u);
+
+  // The same after a named object whose class line outgrows the buffer: both passes go on from
+  // the end of that line.
+  const std::string thermostat =
+      "HVACVAKTemplate:Thermostat,\n  T2,\n  21; !- a, b\n  Zone, Z9;\n  ,\n  25;\n";
+  const std::string longLine = std::string(10000, ' ') + "Zone, Z1;\n";
+  std::istringstream again(longLine + thermostat + "Zone, Z2;\n");
+  LineSource small(again, 4096);
+  const FileNames both = collectNames(small, {"Z1", "Z2", "Z9"});
+  ASSERT_EQ(both.zones.size(), 2u);
+  EXPECT_EQ(both.zones[1].name, "Z2");
+  EXPECT_EQ(both.zones[1].line, 8u);
+  EXPECT_EQ(test::expand(longLine + thermostat).output.find("HVACVAKTemplate"), std::string::npos);
+}
+
 TEST(FileNames, ZonesAndSchedulesThatNothingDefines) {
   Indoor lost = unit("U2", "Z9");
   lost.availability = "Always On";

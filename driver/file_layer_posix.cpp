@@ -74,8 +74,12 @@ void readyHeap() {
     probe = std::malloc(std::size_t{64} << 10);
   }
   char* const end = static_cast<char*>(::sbrk(0));
+  // The first MiB keeps ordinary pages: a run without templates needs less than that, and so
+  // is not charged a whole huge page.
   const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-  const std::uintptr_t from = (reinterpret_cast<std::uintptr_t>(start) + page - 1) & ~(page - 1);
+  const std::uintptr_t from =
+      (reinterpret_cast<std::uintptr_t>(start) + (std::uintptr_t{1} << 20) + page - 1) &
+      ~(page - 1);
   if (start != reinterpret_cast<char*>(-1) && reinterpret_cast<std::uintptr_t>(end) > from) {
     ::madvise(reinterpret_cast<void*>(from), reinterpret_cast<std::uintptr_t>(end) - from,
               MADV_HUGEPAGE);

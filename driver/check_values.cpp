@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "driver/check_report.h"
 #include "driver/numeric_fields.h"
@@ -88,14 +89,24 @@ std::optional<double> checkNumber(const R& r, const NumericField<R>& f, VrfVersi
   return number;
 }
 
-// The indoor unit that serves a zone, as EnergyPlus compares zone names.
-const Indoor* servingUnit(const std::deque<Indoor>& indoor, std::string_view zone) {
-  const std::string key = nameKey(zone);
-  for (const Indoor& u : indoor) {
-    if (nameKey(u.zoneName) == key) return &u;
+// The first indoor unit that serves each zone, as EnergyPlus compares zone names. Built on
+// first use, so that many outdoor units cost one pass over the indoor units, not one each.
+class ServingUnits {
+ public:
+  explicit ServingUnits(const std::deque<Indoor>& indoor) : indoor_(indoor) {}
+
+  const Indoor* of(std::string_view zone) {
+    if (byZone_.empty()) {
+      for (const Indoor& u : indoor_) byZone_.try_emplace(nameKey(u.zoneName), &u);
+    }
+    const auto it = byZone_.find(nameKey(zone));
+    return it == byZone_.end() ? nullptr : it->second;
   }
-  return nullptr;
-}
+
+ private:
+  const std::deque<Indoor>& indoor_;
+  std::unordered_map<std::string, const Indoor*> byZone_;
+};
 
 }  // namespace
 
@@ -141,6 +152,7 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Ind
   Problem defrost(d, "outdoor units with an unknown defrostStrategy");
   Problem notNumber(d, "outdoor unit fields that are not numbers EnergyPlus takes");
   Problem outside(d, "outdoor unit numbers outside their limits");
+  ServingUnits serving(indoor);
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     const Outdoor& o = outdoor[i];
     // A blank control type is MasterThermostatPriority, the dictionary's default.
@@ -172,8 +184,7 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Ind
       }
       if (served.size() > kShownPerProblem) zones += ", ...";
       if (!found) {
-        const Indoor* other =
-            key.empty() ? nullptr : servingUnit(indoor, o.masterThermostatZoneName);
+        const Indoor* other = key.empty() ? nullptr : serving.of(o.masterThermostatZoneName);
         const std::string where =
             other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
                                    quoted(other->outdoorUnitName), ", not by one of this unit's")

@@ -106,6 +106,14 @@ TEST(MasterThermostatZone, MustBeAZoneOfTheSameOutdoorUnit) {
                    "terminal unit list"),
             std::string::npos)
       << w;
+  // Served by two units of another outdoor unit, in two letter cases: the first is named.
+  Indoor upper = unit("U2", "Z2"), lower = unit("U3", "z2");
+  upper.outdoor = lower.outdoor = "OU2";
+  w = warningsFor(system(outdoor("OU", 7, "z2") + two, {Indoor(), upper, lower}));
+  EXPECT_NE(w.find("masterThermostatZoneName \"z2\" is served by "
+                   "HVACVAKTemplate:VRVUnidadInterior \"U2\" of outdoor unit \"OU2\""),
+            std::string::npos)
+      << w;
   // A typo, under either priority that needs a master zone.
   w = warningsFor(system(outdoor("OU", 7, "Z 1") + two, {Indoor(), other}));
   EXPECT_NE(w.find("in.idf:16: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "

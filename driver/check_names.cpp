@@ -118,7 +118,7 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
                          " has the name of a schedule that the program writes; ", kStops,
                          " on the duplicate name; rename this schedule and what refers to it"));
   }
-  if (!vrf) return;
+  if (!vrf || (names.connectionZones.empty() && names.thermostatZones.empty())) return;
   // Equipment connections are written for every indoor unit, zone controls for those written.
   std::unordered_map<std::string, const Indoor*> connected, controlled;
   for (const Indoor& u : t.indoorUnits) {

@@ -116,16 +116,13 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
   Discard discard;
   std::ostream nowhere(&discard);
   LineSink out(nowhere);
-  std::ostream quiet(&discard);
-  TemplateInput templateInput{in, quiet};
   while (in.copyToClassLine(out, &kNamesPass)) {
     const std::string_view className = in.className();
     if (templateClass(className) != nullptr) {
-      // Read as its record reads it, so that both passes see the same objects.
+      // Ends where its record ends, so that both passes see the same objects.
       in.skipLine();
-      FieldEnd end = FieldEnd::More;
-      while (end != FieldEnd::Last && end != FieldEnd::EndOfInput) {
-        end = ObjetosVAK::leerCampo(templateInput).end;
+      std::string_view line;
+      while (in.next(line) && ObjetosVAK::fieldEnd(line) != FieldEnd::Last) {
       }
       continue;
     }

@@ -55,19 +55,20 @@ bool ObjectLines::read(std::size_t position) const {
                       [position](const MalformedLine& m) { return m.position == position; });
 }
 
+FieldEnd ObjetosVAK::fieldEnd(std::string_view line) {
+  if (line.find(',') != std::string_view::npos) return FieldEnd::More;
+  return line.find(';') != std::string_view::npos ? FieldEnd::Last : FieldEnd::NoDelimiter;
+}
+
 FieldLine ObjetosVAK::leerCampo(TemplateInput& in) {
   std::string_view line;
   if (!in.lines.next(line)) return {{}, FieldEnd::EndOfInput, {}};
-  FieldEnd end = FieldEnd::More;
-  std::size_t delimiter = line.find(',');
-  if (delimiter == std::string_view::npos) {
-    delimiter = line.find(';');
-    if (delimiter == std::string_view::npos) {
-      in.console << "error\n";
-      return {{}, FieldEnd::NoDelimiter, line};
-    }
-    end = FieldEnd::Last;
+  const FieldEnd end = fieldEnd(line);
+  if (end == FieldEnd::NoDelimiter) {
+    in.console << "error\n";
+    return {{}, end, line};
   }
+  const std::size_t delimiter = line.find(end == FieldEnd::More ? ',' : ';');
   // The delimiter is not a blank, so the first non-blank lies at or before it.
   const std::size_t start = line.find_first_not_of(' ');
   return {std::string(line.substr(start, delimiter - start)), end, line};

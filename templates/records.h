@@ -66,6 +66,9 @@ class ObjetosVAK {
   // with neither prints "error" and yields the empty text.
   static FieldLine leerCampo(TemplateInput& in);
 
+  // How a field line ends, as leerCampo reads it.
+  static FieldEnd fieldEnd(std::string_view line);
+
   ObjectLines lines;
 
  protected:

@@ -404,10 +404,11 @@ TEST(FileNames, TemplatesEndWhereTheirRecordsEnd) {
   // ";" of its code.
   const std::string input =
       "HVACVAKTemplate:Thermostat,\n  T1,\n  x ! ;\n  Zone, Z8;\n"
-      "HVACVAKTemplate:Thermostat,\n  T2,\n  21; !- a, b\n  Zone, Z9;\n  25;\n";
+      "HVACVAKTemplate:Thermostat,\n  T2,\n  21; !- a, b\n  Zone, Z9;\n  25;\n"
+      "HVACVAKTemplate:Thermostat,\n  T3\n  Zone, Z7;\n  25;\n";
   std::istringstream in(input);
   LineSource source(in);
-  const FileNames names = collectNames(source, {"Z8", "Z9"});
+  const FileNames names = collectNames(source, {"Z7", "Z8", "Z9"});
   ASSERT_EQ(names.zones.size(), 1u);
   EXPECT_EQ(names.zones[0].name, "Z8");
   EXPECT_EQ(names.zones[0].line, 4u);
@@ -516,6 +517,14 @@ TEST(FileNames, TheModellersOwnObjectsThatCollide) {
       "T1 DualSetPoint;\nZoneHVAC:EquipmentConnections, Z4, Z4 Eq, Z4 In, Z4 Out, Z4 Node, Z4 "
       "Ret;\n";
   EXPECT_EQ(warningsFor(elsewhere + system(outdoor("OU"), {Indoor()})), "");
+  // Either object alone is found too.
+  for (const std::string alone :
+       {"ZoneControl:Thermostat, C, Z1, Siempre 4, ThermostatSetpoint:DualSetpoint, T1 "
+        "DualSetPoint;\n",
+        "ZoneHVAC:EquipmentConnections, Z1, Z1 Eq, Z1 In, Z1 Out, Z1 Node, Z1 Ret;\n"}) {
+    EXPECT_EQ(count(warningsFor(alone + system(outdoor("OU"), {Indoor()})), "for zone \"Z1\""), 1u)
+        << alone;
+  }
 }
 
 }  // namespace

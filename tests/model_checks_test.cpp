@@ -468,8 +468,10 @@ TEST(FileNames, ZonesAndSchedulesThatNothingDefines) {
 
 TEST(FileNames, AFragmentGetsOneNote) {
   std::vector<Indoor> units;
-  for (int i = 0; i < 5; ++i)
-    units.push_back(unit("U" + std::to_string(i), "Zone " + std::to_string(i)));
+  for (int i = 0; i < 5; ++i) {
+    const std::string n = std::to_string(i);
+    units.push_back(unit("U" + n, "Zone " + n));
+  }
   const std::string w = test::expand(system(outdoor("OU", 7, "Zone 0"), units)).diagnostics;
   EXPECT_EQ(w,
             "expandVAKobjects: note: the file defines no Zone, so it is taken for a part of a "

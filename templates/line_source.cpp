@@ -67,52 +67,59 @@ struct Search {
   std::size_t lines = 0;
 };
 
-template <std::size_t N>
-Search search(const char* buf, std::size_t from, std::size_t to, std::size_t end,
-              const Ends* ends) {
+// Vectors of W bytes, in the compiler's vector types.
+template <std::size_t W>
+struct Vector;
+template <>
+struct Vector<16> {
   using Lanes = unsigned char __attribute__((vector_size(16)));
-  const auto load = [buf](std::size_t offset) {
-    Lanes v;
-    std::memcpy(&v, buf + offset, sizeof v);
-    return v;
-  };
-  std::size_t reach = sizeof(Lanes);
-  for (std::size_t k = 0; k < N; ++k) reach = std::max(reach, ends[k].lastAt + sizeof(Lanes));
-  const auto hits = [&](std::size_t offset, Lanes first) {
-    first &= 0xdf;
-    Lanes hit{};
-    for (std::size_t k = 0; k < N; ++k) {
-      hit |= (Lanes)((first == ends[k].first) &
-                     ((load(offset + ends[k].lastAt) & 0xdf) == ends[k].last));
-    }
-    return hit;
-  };
-  const auto any = [](Lanes lanes) {
-    std::uint64_t halves[2];
-    std::memcpy(halves, &lanes, sizeof halves);
-    return (halves[0] | halves[1]) != 0;
-  };
+};
+template <>
+struct Vector<32> {
+  using Lanes = unsigned char __attribute__((vector_size(32)));
+};
+
+// The search, for vectors of W bytes. Vector values never cross a function boundary here, so
+// that the same code can be built for the wider vectors of processors that have them.
+template <std::size_t N, std::size_t W>
+[[gnu::always_inline]] inline Search searchLanes(const char* buf, std::size_t from, std::size_t to,
+                                                 std::size_t end, const Ends* ends) {
+  using Lanes = typename Vector<W>::Lanes;
+  std::size_t reach = W;
+  for (std::size_t k = 0; k < N; ++k) reach = std::max(reach, ends[k].lastAt + W);
   Search s;
   Lanes lines{};  // line breaks per lane, at most 4 a step
   std::size_t steps = 0;
-  const auto addLines = [&] {
-    for (std::size_t lane = 0; lane < sizeof(Lanes); ++lane) s.lines += lines[lane];
-    lines = Lanes{};
-    steps = 0;
-  };
-  constexpr std::size_t kStep = 4 * sizeof(Lanes);  // one test for four vectors
+  constexpr std::size_t kStep = 4 * W;  // one test for four vectors
   std::size_t i = from;
-  for (; i + kStep <= to && i + kStep - sizeof(Lanes) + reach <= end; i += kStep) {
-    const Lanes v0 = load(i), v1 = load(i + 16), v2 = load(i + 32), v3 = load(i + 48);
-    if (any(hits(i, v0) | hits(i + 16, v1) | hits(i + 32, v2) | hits(i + 48, v3))) break;
-    lines -= (Lanes)((v0 == '\n') + (v1 == '\n') + (v2 == '\n') + (v3 == '\n'));
-    if (++steps == 63) addLines();
+  for (; i + kStep <= to && i + kStep - W + reach <= end; i += kStep) {
+    Lanes hit{}, breaks{};
+    for (std::size_t part = 0; part < 4; ++part) {
+      Lanes v;
+      std::memcpy(&v, buf + i + part * W, W);
+      breaks -= (Lanes)(v == '\n');
+      v &= 0xdf;
+      for (std::size_t k = 0; k < N; ++k) {
+        Lanes last;
+        std::memcpy(&last, buf + i + part * W + ends[k].lastAt, W);
+        hit |= (Lanes)((v == ends[k].first) & ((last & 0xdf) == ends[k].last));
+      }
+    }
+    std::uint64_t words[W / 8];
+    std::memcpy(words, &hit, W);
+    std::uint64_t any = 0;
+    for (const std::uint64_t w : words) any |= w;
+    if (any != 0) break;
+    lines += breaks;
+    if (++steps == 63) {
+      for (std::size_t lane = 0; lane < W; ++lane) s.lines += lines[lane];
+      lines = Lanes{};
+      steps = 0;
+    }
   }
-  addLines();
+  for (std::size_t lane = 0; lane < W; ++lane) s.lines += lines[lane];
   s.counted = i;
-  for (; i + sizeof(Lanes) <= to && i + reach <= end; i += sizeof(Lanes)) {
-    if (any(hits(i, load(i)))) break;
-  }
+  // The rest, one offset at a time.
   for (; i < to; ++i) {
     for (std::size_t k = 0; k < N; ++k) {
       if (upper(buf[i]) == ends[k].first && i + ends[k].lastAt < end &&
@@ -125,7 +132,50 @@ Search search(const char* buf, std::size_t from, std::size_t to, std::size_t end
   return s;
 }
 
+template <std::size_t N>
+Search search(const char* buf, std::size_t from, std::size_t to, std::size_t end,
+              const Ends* ends) {
+  return searchLanes<N, 16>(buf, from, to, end, ends);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+template <std::size_t N>
+[[gnu::target("avx2")]] Search searchWide(const char* buf, std::size_t from, std::size_t to,
+                                          std::size_t end, const Ends* ends) {
+  return searchLanes<N, 32>(buf, from, to, end, ends);
+}
+
+bool wideSupported() {
+  __builtin_cpu_init();  // may run before the constructor that would do it
+  return __builtin_cpu_supports("avx2");
+}
+#else
+template <std::size_t N>
+Search searchWide(const char* buf, std::size_t from, std::size_t to, std::size_t end,
+                  const Ends* ends) {
+  return search<N>(buf, from, to, end, ends);
+}
+
+bool wideSupported() {
+  return false;
+}
+#endif
+
+const bool kWideSupported = wideSupported();
+bool wideSearch = kWideSupported;
+
+// By the number of wanted beginnings, less one.
+using SearchFunction = Search (*)(const char*, std::size_t, std::size_t, std::size_t, const Ends*);
+constexpr SearchFunction kSearch[] = {search<1>, search<2>, search<3>};
+constexpr SearchFunction kWideSearch[] = {searchWide<1>, searchWide<2>, searchWide<3>};
+
 }  // namespace
+
+bool LineSource::useWideSearch(bool wide) {
+  const bool was = wideSearch;
+  wideSearch = wide && kWideSupported;
+  return was;
+}
 
 LineSource::LineSource(std::istream& in, std::size_t capacity)
     : in_(in), buf_(std::max(capacity, kLineHead)) {}
@@ -302,18 +352,9 @@ std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
     if (!b.empty()) ends[count++] = {upper(b.front()), upper(b.back()), b.size() - 1};
   }
   countLinesTo(from);
-  Search found;
-  switch (count) {
-    case 1:
-      found = search<1>(buf_.data(), from, to, end_, ends.data());
-      break;
-    case 2:
-      found = search<2>(buf_.data(), from, to, end_, ends.data());
-      break;
-    default:
-      found = search<3>(buf_.data(), from, to, end_, ends.data());
-      break;
-  }
+  if (count == 0) return std::string_view::npos;
+  const Search found =
+      (wideSearch ? kWideSearch : kSearch)[count - 1](buf_.data(), from, to, end_, ends.data());
   linesBefore_ += found.lines;
   counted_ = found.counted;
   return found.at;

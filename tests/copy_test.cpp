@@ -234,15 +234,21 @@ TEST(Copy, ClassLinesAreFoundAsThePlainRulesFindThem) {
       if (random(3) != 0) input += random(8) ? "\n" : "\r\n";
     }
     const PlainScan plain = plainScan(input);
-    for (std::size_t capacity : {kSmallest, kSmallest + 5, std::size_t{1} << 17}) {
-      const Scanned s = scanWith(input, capacity);
-      EXPECT_EQ(s.result.versionObjectsNotTaken, plain.notTaken) << run << " " << capacity;
-      EXPECT_EQ(s.result.version, plain.version) << run << " " << capacity;
-      std::vector<std::size_t> classLines;
-      for (std::size_t i = 0; i < linesOf(s.result.templates).size(); i += 3)
-        classLines.push_back(linesOf(s.result.templates)[i]);
-      std::sort(classLines.begin(), classLines.end());
-      EXPECT_EQ(classLines, plain.templates) << run << " " << capacity;
+    for (const bool wide : {true, false}) {
+      const bool was = LineSource::useWideSearch(wide);
+      for (std::size_t capacity : {kSmallest, kSmallest + 5, std::size_t{1} << 17}) {
+        const Scanned s = scanWith(input, capacity);
+        const std::string where =
+            std::to_string(run) + " " + std::to_string(capacity) + (wide ? " wide" : " baseline");
+        EXPECT_EQ(s.result.versionObjectsNotTaken, plain.notTaken) << where;
+        EXPECT_EQ(s.result.version, plain.version) << where;
+        std::vector<std::size_t> classLines;
+        for (std::size_t i = 0; i < linesOf(s.result.templates).size(); i += 3)
+          classLines.push_back(linesOf(s.result.templates)[i]);
+        std::sort(classLines.begin(), classLines.end());
+        EXPECT_EQ(classLines, plain.templates) << where;
+      }
+      LineSource::useWideSearch(was);
     }
   }
 }
@@ -296,6 +302,21 @@ TEST(Copy, LineNumbersCountEveryLineBeforeThem) {
   const Scanned cut = scanWith(input + "HVACVAKTemplate:Thermostat,\n  T1,\n", kSmallest);
   EXPECT_EQ(cut.result.templates.thermostats.at(0).lines.classLine, 30003u);
   EXPECT_EQ(cut.result.templates.thermostats.at(0).lines.lastLine(), 30004u);
+
+  // The same where the lines are counted by the search for class names, which passes over
+  // whole objects: lines that end objects, then long runs of line breaks before one more.
+  std::string objects;
+  for (int i = 0; i < 20000; ++i) objects += i % 3 ? "x;\n" : ";\n";
+  objects += std::string(20000, '\n') + "y;\nVERSION,\n  8.0;\n";
+  for (const bool wide : {true, false}) {
+    const bool was = LineSource::useWideSearch(wide);
+    for (std::size_t capacity : {kSmallest, std::size_t{1} << 17}) {
+      const Scanned s = scanWith(objects, capacity);
+      EXPECT_EQ(s.result.versionObjectsNotTaken, std::vector<std::size_t>{40002})
+          << capacity << (wide ? " wide" : " baseline");
+    }
+    LineSource::useWideSearch(was);
+  }
 }
 
 }  // namespace

@@ -234,13 +234,16 @@ std::size_t LineSource::lineNumber() const {
 }
 
 // The start of the line that holds offset `offset`, or the read position if the line began
-// before it; `comment` tells whether a "!" stands between the start and the offset.
-std::size_t LineSource::lineStartOf(std::size_t offset, bool& comment) const {
-  while (offset > pos_ && buf_[offset - 1] != '\n') {
-    --offset;
-    comment = comment || buf_[offset] == '!';
-  }
+// before it.
+std::size_t LineSource::lineStartOf(std::size_t offset) const {
+  while (offset > pos_ && buf_[offset - 1] != '\n') --offset;
   return offset;
+}
+
+// The code of the line [start, end), its text before the first "!", holds `c`.
+bool LineSource::codeHolds(std::size_t start, std::size_t end, char c) const {
+  const char* bang = find(at(start), at(end), '!');
+  return find(at(start), bang ? bang : at(end), c) != nullptr;
 }
 
 // Bytes [pos_, to) go to `out`; consecutive copies make one run, written when the buffer moves.
@@ -382,12 +385,9 @@ bool LineSource::wantedClassLineAt(std::size_t lineStart, const WantedClasses& w
 bool LineSource::outsideObjects(std::size_t lineStart) const {
   std::size_t end = lineStart;  // the line before ends here, after its "\n"
   while (end > pos_) {
-    std::size_t start = end - 1;
-    while (start > pos_ && buf_[start - 1] != '\n') --start;
-    const char* bang = find(at(start), at(end - 1), '!');
-    const char* codeEnd = bang ? bang : at(end - 1);
-    if (find(at(start), codeEnd, ';')) return true;
-    if (find(at(start), codeEnd, ',')) return false;
+    const std::size_t start = lineStartOf(end - 1);
+    if (codeHolds(start, end - 1, ';')) return true;
+    if (codeHolds(start, end - 1, ',')) return false;
     end = start;
   }
   return true;
@@ -396,14 +396,11 @@ bool LineSource::outsideObjects(std::size_t lineStart) const {
 // The start of the line after the last complete line whose code holds a ";", or the read
 // position when there is none.
 std::size_t LineSource::afterLastObjectEnd() const {
-  std::size_t end = end_;  // one past the last complete line
-  while (end > pos_ && buf_[end - 1] != '\n') --end;
-  for (std::size_t lineEnd = end; lineEnd > pos_;) {
-    std::size_t start = lineEnd - 1;
-    while (start > pos_ && buf_[start - 1] != '\n') --start;
-    const char* bang = find(at(start), at(lineEnd - 1), '!');
-    if (find(at(start), bang ? bang : at(lineEnd - 1), ';')) return lineEnd;
-    lineEnd = start;
+  // From one past the last complete line, back line by line.
+  for (std::size_t end = lineStartOf(end_); end > pos_;) {
+    const std::size_t start = lineStartOf(end - 1);
+    if (codeHolds(start, end - 1, ';')) return end;
+    end = start;
   }
   return pos_;
 }
@@ -419,8 +416,7 @@ void LineSource::skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted)
   while (from < skipEnd_) {
     const std::size_t candidate = candidateIn(from, skipEnd_, wanted);
     if (candidate == std::string_view::npos) break;
-    std::size_t lineStart = candidate;
-    while (lineStart > pos_ && buf_[lineStart - 1] != '\n') --lineStart;
+    const std::size_t lineStart = lineStartOf(candidate);
     if (wantedClassLineAt(lineStart, wanted) && outsideObjects(lineStart)) {
       copyUpTo(out, lineStart);
       return;
@@ -445,8 +441,8 @@ std::string_view LineSource::copyObject(LineSink& out) {
   while (!ended_) {
     const char* semicolon = find(at(pos_), at(end_), ';');
     const std::size_t stop = semicolon ? static_cast<std::size_t>(semicolon - buf_.data()) : end_;
-    bool comment = false;
-    const std::size_t start = lineStartOf(stop, comment);
+    const std::size_t start = lineStartOf(stop);
+    const bool comment = find(at(start), at(stop), '!') != nullptr;
     if (start != pos_) lineStartDropped_ = false;
     if (comment) {
       copyUpTo(out, stop);

@@ -89,7 +89,8 @@ class LineSource {
   void flushCopies();
   void dropLineStart(LineSink& out);
   void finishInput(LineSink& out);
-  std::size_t lineStartOf(std::size_t offset, bool& comment) const;
+  std::size_t lineStartOf(std::size_t offset) const;
+  bool codeHolds(std::size_t start, std::size_t end, char c) const;
   void foundLine(std::size_t start);
   std::size_t countLinesTo(std::size_t to) const;
   const char* at(std::size_t offset) const { return buf_.data() + offset; }

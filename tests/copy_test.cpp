@@ -19,24 +19,8 @@ namespace {
 
 constexpr std::size_t kSmallest = 4096;  // the smallest buffer the source takes
 
-struct Scanned {
-  std::string output;
-  std::string console;
-  ScanResult result;
-};
-
-Scanned scanWith(const std::string& input, std::size_t capacity, std::size_t sinkCapacity = 64) {
-  std::istringstream in(input);
-  std::ostringstream out, console;
-  LineSource source(in, capacity);
-  LineSink sink(out, sinkCapacity);
-  Scanned s;
-  s.result = scan(source, sink, console);
-  sink.flush();
-  s.output = out.str();
-  s.console = console.str();
-  return s;
-}
+using test::Scanned;
+using test::scanWith;
 
 // The copy rule: every line terminator becomes the first line's, and the last line, complete or
 // not, gets one more.

@@ -12,23 +12,11 @@ namespace {
 
 using test::lines;
 
-struct Scanned {
-  std::string output;
-  std::string console;
-  ScanResult result;
-};
+using test::Scanned;
 
+// Small chunks: lines cross chunk boundaries.
 Scanned scanText(const std::string& input) {
-  std::istringstream in(input);
-  std::ostringstream out, console;
-  LineSource source(in, 7);  // small chunks: lines cross chunk boundaries
-  LineSink sink(out, 5);
-  Scanned s;
-  s.result = scan(source, sink, console);
-  sink.flush();
-  s.output = out.str();
-  s.console = console.str();
-  return s;
+  return test::scanWith(input, 7, 5);
 }
 
 const std::string kThermostat =

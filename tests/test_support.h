@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver/convert.h"
+#include "driver/scan.h"
 #include "templates/line_source.h"
 #include "templates/records.h"
 #include "writers/idf_lines.h"
@@ -21,6 +22,27 @@ struct Run {
   std::string console;
   std::string diagnostics;
 };
+
+// One scan of the input, with buffers of the given sizes.
+struct Scanned {
+  std::string output;
+  std::string console;
+  ScanResult result;
+};
+
+inline Scanned scanWith(const std::string& input, std::size_t capacity,
+                        std::size_t sinkCapacity = 64) {
+  std::istringstream in(input);
+  std::ostringstream out, console;
+  LineSource source(in, capacity);
+  LineSink sink(out, sinkCapacity);
+  Scanned s;
+  s.result = scan(source, sink, console);
+  sink.flush();
+  s.output = out.str();
+  s.console = console.str();
+  return s;
+}
 
 inline Run expand(std::string_view input) {
   std::istringstream in{std::string(input)};

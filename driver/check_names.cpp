@@ -17,11 +17,11 @@ using Outdoor = VRVUnidadExterior;
 constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 
 // Names as EnergyPlus compares them, and the first line that gave each.
-using NameIndex = std::unordered_map<std::string, std::size_t>;
+using NameIndex = NameMap<std::size_t>;
 
 NameIndex indexOf(const NameList& named) {
   NameIndex index;
-  for (const NamedAt& n : named) index.emplace(nameKey(n.name), n.line);
+  for (const NamedAt& n : named) index.emplace(n.name, n.line);
   return index;
 }
 
@@ -30,10 +30,10 @@ template <class R>
 void checkDuplicates(const std::deque<R>& records, std::string_view kind,
                      std::string_view writtenTwice, std::ostream& d) {
   Problem duplicate(d, cat(kind, "s that share a name"));
-  std::unordered_map<std::string, const R*> seen;
+  NameMap<const R*> seen;
   for (const R& r : records) {
     if (r.name.empty() || !given(r, &R::name)) continue;
-    const auto [it, first] = seen.emplace(nameKey(r.name), &r);
+    const auto [it, first] = seen.emplace(r.name, &r);
     if (first) continue;
     const R& earlier = *it->second;
     const std::string same =
@@ -49,17 +49,17 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
 }
 
 // The schedules that the program itself writes, by name.
-NameIndex writtenSchedules(const TemplateLists& t, bool vrf) {
-  NameIndex written;
-  if (!t.thermostats.empty()) written.emplace(nameKey("Siempre 4"), 0);
+NameKeys writtenSchedules(const TemplateLists& t, bool vrf) {
+  NameKeys written;
+  if (!t.thermostats.empty()) written.emplace("Siempre 4");
   for (const Termostato& th : t.thermostats) {
     for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
-      if (!setpoint->empty()) written.emplace(nameKey(th.name + "_" + *setpoint), 0);
+      if (!setpoint->empty()) written.insert(th.name + "_" + *setpoint);
     }
   }
   if (vrf) {
-    written.emplace(nameKey("Fancycling"), 0);
-    written.emplace(nameKey("Fan vrv on"), 0);
+    written.emplace("Fancycling");
+    written.emplace("Fan vrv on");
   }
   return written;
 }
@@ -76,7 +76,7 @@ class References {
   template <class R>
   void zone(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
-    if (value.empty() || !given(r, member) || zones_.count(nameKey(value)) != 0) return;
+    if (value.empty() || !given(r, member) || zones_.count(value) != 0) return;
     noZone_(lineOf(r, member),
             cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
                 " names no Zone of the file; the equipment connections and zone control written "
@@ -88,8 +88,7 @@ class References {
   void schedule(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
     if (value.empty() || !given(r, member)) return;
-    const std::string key = nameKey(value);
-    if (schedules_.count(key) != 0 || written_.count(key) != 0) return;
+    if (schedules_.count(value) != 0 || written_.count(value) != 0) return;
     noSchedule_(lineOf(r, member),
                 cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
                     " names no schedule: no Schedule:Compact, Schedule:Constant, Schedule:Year or "
@@ -100,7 +99,7 @@ class References {
  private:
   NameIndex zones_;
   NameIndex schedules_;
-  NameIndex written_;
+  NameKeys written_;
   Problem noZone_;
   Problem noSchedule_;
 };
@@ -110,25 +109,25 @@ class References {
 void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
                      bool vrf, std::ostream& d) {
   Problem schedule(d, "schedules of the file named like a schedule the program writes");
-  const NameIndex written = writtenSchedules(t, vrf);
+  const NameKeys written = writtenSchedules(t, vrf);
   if (written.empty()) return;  // no template writes anything
   for (const NamedAt& s : names.schedules) {
-    if (written.count(nameKey(s.name)) == 0) continue;
+    if (written.count(s.name) == 0) continue;
     schedule(s.line, cat("schedule ", quoted(s.name),
                          " has the name of a schedule that the program writes; ", kStops,
                          " on the duplicate name; rename this schedule and what refers to it"));
   }
   if (!vrf || (names.connectionZones.empty() && names.thermostatZones.empty())) return;
   // Equipment connections are written for every indoor unit, zone controls for those written.
-  std::unordered_map<std::string, const Indoor*> connected, controlled;
+  NameMap<const Indoor*> connected, controlled;
   for (const Indoor& u : t.indoorUnits) {
-    connected.emplace(nameKey(u.zoneName), &u);
-    if (members.hasOutdoorUnit(u.outdoorUnitName)) controlled.emplace(nameKey(u.zoneName), &u);
+    connected.emplace(u.zoneName, &u);
+    if (members.hasOutdoorUnit(u.outdoorUnitName)) controlled.emplace(u.zoneName, &u);
   }
   Problem connection(d,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {
-    const auto it = connected.find(nameKey(c.name));
+    const auto it = connected.find(c.name);
     if (it == connected.end()) continue;
     connection(c.line,
                cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
@@ -139,7 +138,7 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   }
   Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
   for (const NamedAt& c : names.thermostatZones) {
-    const auto it = controlled.find(nameKey(c.name));
+    const auto it = controlled.find(c.name);
     if (it == controlled.end()) continue;
     control(c.line,
             cat("ZoneControl:Thermostat for zone ", quoted(c.name),
@@ -152,10 +151,9 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
 }  // namespace
 
 NameKeys namesLookedUp(const TemplateLists& t, bool vrf) {
-  NameKeys keys;
-  for (auto& [key, line] : writtenSchedules(t, vrf)) keys.insert(key);
+  NameKeys keys = writtenSchedules(t, vrf);
   const auto add = [&keys](const std::string& name) {
-    if (!name.empty()) keys.insert(nameKey(name));
+    if (!name.empty()) keys.insert(name);
   };
   for (const Termostato& th : t.thermostats) {
     add(th.heatingScheduleName);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "driver/name_keys.h"
 #include "templates/diagnostics.h"
 #include "templates/records.h"
 
@@ -80,14 +81,12 @@ bool given(const R& record, std::string R::*member) {
   const ObjectLines& lines = record.lines;
   if (!lines.read(position)) return false;
   if (position + 1 == R::kFields.size() && lines.fieldLines > R::kFields.size()) return false;
-  return (record.*member).find_first_of(";!") == std::string::npos;
+  for (const char c : record.*member) {
+    if (c == ';' || c == '!') return false;
+  }
+  return true;
 }
 
 std::string counted(std::size_t count, std::string_view what);
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
-// Blanks and tabs at either end removed, as EnergyPlus reads a field.
-std::string_view trimmed(std::string_view text);
-// Upper case, blanks at the ends removed: the form in which EnergyPlus compares names.
-std::string nameKey(std::string_view name);
 
 }  // namespace vak

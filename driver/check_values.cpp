@@ -1,5 +1,6 @@
 #include "driver/check_values.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -97,15 +98,15 @@ class ServingUnits {
 
   const Indoor* of(std::string_view zone) {
     if (byZone_.empty()) {
-      for (const Indoor& u : indoor_) byZone_.try_emplace(nameKey(u.zoneName), &u);
+      for (const Indoor& u : indoor_) byZone_.try_emplace(u.zoneName, &u);
     }
-    const auto it = byZone_.find(nameKey(zone));
+    const auto it = byZone_.find(zone);
     return it == byZone_.end() ? nullptr : it->second;
   }
 
  private:
   const std::deque<Indoor>& indoor_;
-  std::unordered_map<std::string, const Indoor*> byZone_;
+  NameMap<const Indoor*> byZone_;
 };
 
 }  // namespace
@@ -175,27 +176,27 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Ind
     const auto served = members.membersOf(i);
     if ((type == "MasterThermostatPriority" || type == "ThermostatOffsetPriority") &&
         !served.empty() && given(o, &Outdoor::masterThermostatZoneName)) {
-      const std::string key = nameKey(o.masterThermostatZoneName);
-      bool found = false;
-      std::string zones;
-      for (std::size_t k = 0; k < served.size(); ++k) {
-        found = found || nameKey(served[k]->zoneName) == key;
-        if (k < kShownPerProblem) zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
-      }
-      if (served.size() > kShownPerProblem) zones += ", ...";
+      const bool empty = trimmed(o.masterThermostatZoneName).empty();
+      const bool found = std::any_of(served.begin(), served.end(), [&o](const Indoor* u) {
+        return NameEqual{}(u->zoneName, o.masterThermostatZoneName);
+      });
       if (!found) {
-        const Indoor* other = key.empty() ? nullptr : serving.of(o.masterThermostatZoneName);
+        std::string zones;
+        for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
+          zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
+        }
+        if (served.size() > kShownPerProblem) zones += ", ...";
+        const Indoor* other = empty ? nullptr : serving.of(o.masterThermostatZoneName);
         const std::string where =
             other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
                                    quoted(other->outdoorUnitName), ", not by one of this unit's")
                              : std::string(" is not the zone of one of its indoor units");
         const std::string what =
-            key.empty()
-                ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
-                : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
-                      "; EnergyPlus checks only that the field is filled in, then reads "
-                      "past the end of the unit's terminal unit list, with undefined "
-                      "results");
+            empty ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
+                  : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
+                        "; EnergyPlus checks only that the field is filled in, then reads "
+                        "past the end of the unit's terminal unit list, with undefined "
+                        "results");
         master(lineOf(o, &Outdoor::masterThermostatZoneName),
                cat(subject(o), ": ", what, "; write one of its zones (", zones, ")"));
       }

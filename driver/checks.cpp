@@ -67,9 +67,8 @@ void checkVersion(const ScanResult& scanned, std::ostream& d) {
 // The outdoor unit that EnergyPlus would take for this name, to tell a near miss from a
 // missing unit.
 const Outdoor* outdoorNamedAlike(const std::deque<Outdoor>& outdoor, std::string_view name) {
-  const std::string key = nameKey(name);
   for (const Outdoor& o : outdoor) {
-    if (nameKey(o.name) == key) return &o;
+    if (NameEqual{}(o.name, name)) return &o;
   }
   return nullptr;
 }
@@ -97,8 +96,8 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
                       std::ostream& d) {
   const auto& thermostats = scanned.templates.thermostats;
   // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
-  std::unordered_map<std::string, const Termostato*> thermostatByKey;
-  for (const Termostato& t : thermostats) thermostatByKey.emplace(nameKey(t.name), &t);
+  NameMap<const Termostato*> thermostatByKey;
+  for (const Termostato& t : thermostats) thermostatByKey.emplace(t.name, &t);
 
   Problem emptyName(d, "indoor units with an empty name");
   Problem emptyZone(d, "indoor units with an empty zoneName");
@@ -125,7 +124,7 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
       checkMembership(u, scanned.templates.outdoorUnits, dangling);
       continue;  // nothing more of it is written
     }
-    if (!thermostats.empty() && thermostatByKey.count(nameKey(u.thermostatName)) == 0 &&
+    if (!thermostats.empty() && thermostatByKey.count(u.thermostatName) == 0 &&
         given(u, &Indoor::thermostatName)) {
       noThermostat(lineOf(u, &Indoor::thermostatName),
                    cat(subject(u), ": thermostatName ", quoted(u.thermostatName),
@@ -164,11 +163,11 @@ void checkZones(const std::deque<Indoor>& indoor, std::ostream& d) {
     std::array<const Indoor*, kShownPerProblem> first{};
   };
   // EnergyPlus tells zones apart without regard to letter case.
-  std::unordered_map<std::string, std::size_t> zoneIndex;
+  NameMap<std::size_t> zoneIndex;
   std::vector<Served> zones;  // in order of first appearance
   for (const Indoor& u : indoor) {
     if (u.zoneName.empty()) continue;  // reported on its own
-    const auto [it, added] = zoneIndex.try_emplace(nameKey(u.zoneName), zones.size());
+    const auto [it, added] = zoneIndex.try_emplace(u.zoneName, zones.size());
     if (added) zones.emplace_back();
     Served& zone = zones[it->second];
     if (zone.count < zone.first.size()) zone.first[zone.count] = &u;

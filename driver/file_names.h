@@ -4,8 +4,9 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
+
+#include "driver/name_keys.h"
 
 namespace vak {
 
@@ -17,9 +18,6 @@ struct NamedAt {
 
 // A deque grows without moving what it holds, which keeps long lists cheap to collect.
 using NameList = std::deque<NamedAt>;
-
-// Names as EnergyPlus compares them (see nameKey).
-using NameKeys = std::unordered_set<std::string>;
 
 // The names of the ordinary objects that templates refer to or could collide with: of each
 // class, only the names among those looked for.

@@ -121,9 +121,7 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
     if (templateClass(className) != nullptr) {
       // Ends where its record ends, so that both passes see the same objects.
       in.skipLine();
-      std::string_view line;
-      while (in.next(line) && ObjetosVAK::fieldEnd(line) != FieldEnd::Last) {
-      }
+      ObjetosVAK::skipFields(in);
       continue;
     }
     if (!NameCollector::collects(className)) {

@@ -210,6 +210,7 @@ bool LineSource::refill() {
 }
 
 std::size_t LineSource::countLinesTo(std::size_t to) const {
+  if (to == counted_) return linesBefore_;
   if (to < counted_) {  // the search for class names counted past a line it then stopped at
     linesBefore_ -= countNewlines(at(to), at(counted_));
   } else {
@@ -496,6 +497,32 @@ bool LineSource::nextCopied(std::string_view& line, LineSink& out) {
   return got;
 }
 
+void LineSource::skipThroughLineWith(char mark, char unless) {
+  lineNumber();  // the line found last is counted before the count moves past it
+  for (;;) {
+    const char* m = find(at(pos_), at(end_), mark);
+    const char* nl = m == nullptr ? nullptr : find(m, at(end_), '\n');
+    if (nl == nullptr) {
+      // The next mark, or the end of its line, lies beyond the buffer: one line as next reads it.
+      std::string_view line;
+      if (!next(line)) return;
+      if (line.find(mark) != std::string_view::npos &&
+          line.find(unless) == std::string_view::npos) {
+        return;
+      }
+      continue;
+    }
+    // pos_ starts a line, so the lines before the mark's hold no mark: they pass whole.
+    const std::size_t start = lineStartOf(static_cast<std::size_t>(m - buf_.data()));
+    const std::string_view line(at(start), static_cast<std::size_t>(nl - at(start)));
+    pos_ = static_cast<std::size_t>(nl - buf_.data()) + 1;
+    // As next leaves it: the line passed last is the line found last, even if no line follows.
+    lineNumber_ = countLinesTo(pos_);
+    lineStartDropped_ = false;
+    if (line.find(unless) == std::string_view::npos) return;
+  }
+}
+
 bool LineSource::next(std::string_view& line) {
   lineNumber();  // the line found last is counted before the count moves past it
   const std::size_t number = countLinesTo(pos_) + 1;
@@ -527,6 +554,9 @@ bool LineSource::next(std::string_view& line) {
     line = std::string_view(at(pos_), len);
   }
   pos_ += len + 1;
+  // The line ended at its terminator: no need to count the lines before pos_ again.
+  counted_ = pos_;
+  linesBefore_ = number;
   lineNumber_ = number;
   lineStartDropped_ = false;  // a class line whose start was dropped ends here
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

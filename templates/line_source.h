@@ -44,6 +44,11 @@ class LineSource {
   // the input had no character left; the line is then empty. Throws IoError on a read error.
   bool next(std::string_view& line);
 
+  // Passes over whole lines as next would read them, up to and including the first line that
+  // holds `mark` and not `unless`, or to the end of input. Where such lines are rare it jumps
+  // from one `mark` to the next instead of splitting the text into lines.
+  void skipThroughLineWith(char mark, char unless);
+
   // Reads the next line whole, like next, and copies it to `out`: for the objects whose fields
   // the scan reads.
   bool nextCopied(std::string_view& line, LineSink& out);

@@ -60,6 +60,11 @@ FieldEnd ObjetosVAK::fieldEnd(std::string_view line) {
   return line.find(';') != std::string_view::npos ? FieldEnd::Last : FieldEnd::NoDelimiter;
 }
 
+void ObjetosVAK::skipFields(LineSource& lines) {
+  // The line that ends the object holds a ";" and no ",": see fieldEnd.
+  lines.skipThroughLineWith(';', ',');
+}
+
 FieldLine ObjetosVAK::leerCampo(TemplateInput& in) {
   std::string_view line;
   if (!in.lines.next(line)) return {{}, FieldEnd::EndOfInput, {}};

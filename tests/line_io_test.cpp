@@ -98,6 +98,44 @@ TEST(LineSource, AReadPastTheEndCountsNoLine) {
   EXPECT_EQ(source.lineNumber(), 0u);
 }
 
+// Passing over lines to the first with a ";" and no "," ends where reading them one by one
+// ends, with the same line number, and the reading goes on from the same line: marks in lines
+// passed over, marks next to ",", lines longer than the buffer, and ends of input without a
+// closing line or terminator.
+TEST(LineSource, SkippingToAMarkedLineEndsWhereReadingLineByLineEnds) {
+  unsigned seed = 7;
+  const auto random = [&seed](unsigned n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % n;
+  };
+  const std::string pieces[] = {
+      "a", ",", ";", "!", " ", "\r", "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"};
+  for (int round = 0; round < 300; ++round) {
+    std::string input;
+    for (unsigned lines = random(40), l = 0; l < lines; ++l) {
+      const unsigned length = random(8) == 0 ? 2000 + random(6000) : random(6);
+      for (unsigned k = 0; k < length; ++k) input += pieces[random(7)];
+      if (l + 1 < lines || random(2) == 0) input += '\n';
+    }
+    for (const std::size_t capacity : {4096, 5000, 65536}) {
+      std::istringstream fastIn(input), plainIn(input);
+      LineSource fast(fastIn, capacity), plain(plainIn, capacity);
+      std::string_view fastLine, plainLine;
+      for (int step = 0; step < 20 && !plain.atEnd(); ++step) {
+        fast.skipThroughLineWith(';', ',');
+        while (plain.next(plainLine) && (plainLine.find(';') == std::string_view::npos ||
+                                         plainLine.find(',') != std::string_view::npos)) {
+        }
+        ASSERT_EQ(fast.lineNumber(), plain.lineNumber()) << round << " " << capacity;
+        const bool fastGot = fast.next(fastLine);
+        ASSERT_EQ(fastGot, plain.next(plainLine)) << round << " " << capacity;
+        ASSERT_EQ(fastLine, plainLine) << round << " " << capacity;
+        ASSERT_EQ(fast.lineNumber(), plain.lineNumber()) << round << " " << capacity;
+      }
+    }
+  }
+}
+
 // A stream buffer that takes `room` characters and refuses the rest.
 class FullBuf : public std::streambuf {
  public:

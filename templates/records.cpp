@@ -25,7 +25,7 @@ void readFields(R& record, TemplateInput& in) {
       lines.undelimited.push_back({position, std::string(field.line.substr(0, kKeptText))});
     }
     if (position < R::kFields.size()) {
-      record.*R::kFields[position].member = std::move(field.value);
+      record.*R::kFields[position].member = field.value;
     } else if (position == R::kFields.size()) {
       lines.firstExtra = field.line.substr(0, kKeptText);
     }
@@ -55,9 +55,26 @@ bool ObjectLines::read(std::size_t position) const {
                       [position](const MalformedLine& m) { return m.position == position; });
 }
 
+namespace {
+
+// How a field line ends, and where its value ends.
+struct Delimiter {
+  FieldEnd end;
+  std::size_t at;  // the "," or ";", or npos
+};
+
+Delimiter delimiterOf(std::string_view line) {
+  if (const std::size_t comma = line.find(','); comma != std::string_view::npos) {
+    return {FieldEnd::More, comma};
+  }
+  const std::size_t semicolon = line.find(';');
+  return {semicolon != std::string_view::npos ? FieldEnd::Last : FieldEnd::NoDelimiter, semicolon};
+}
+
+}  // namespace
+
 FieldEnd ObjetosVAK::fieldEnd(std::string_view line) {
-  if (line.find(',') != std::string_view::npos) return FieldEnd::More;
-  return line.find(';') != std::string_view::npos ? FieldEnd::Last : FieldEnd::NoDelimiter;
+  return delimiterOf(line).end;
 }
 
 void ObjetosVAK::skipFields(LineSource& lines) {
@@ -68,15 +85,14 @@ void ObjetosVAK::skipFields(LineSource& lines) {
 FieldLine ObjetosVAK::leerCampo(TemplateInput& in) {
   std::string_view line;
   if (!in.lines.next(line)) return {{}, FieldEnd::EndOfInput, {}};
-  const FieldEnd end = fieldEnd(line);
-  if (end == FieldEnd::NoDelimiter) {
+  const Delimiter delimiter = delimiterOf(line);
+  if (delimiter.end == FieldEnd::NoDelimiter) {
     in.console << "error\n";
-    return {{}, end, line};
+    return {{}, delimiter.end, line};
   }
-  const std::size_t delimiter = line.find(end == FieldEnd::More ? ',' : ';');
   // The delimiter is not a blank, so the first non-blank lies at or before it.
   const std::size_t start = line.find_first_not_of(' ');
-  return {std::string(line.substr(start, delimiter - start)), end, line};
+  return {line.substr(start, delimiter.at - start), delimiter.end, line};
 }
 
 Termostato::Termostato(TemplateInput& in) {

@@ -28,7 +28,7 @@ enum class FieldEnd {
 
 // What the field reader takes from one line.
 struct FieldLine {
-  std::string value;
+  std::string_view value;  // valid until the next read, as the line
   FieldEnd end = FieldEnd::More;
   std::string_view line;  // the whole line read, valid until the next read
 };

@@ -21,7 +21,7 @@ Field readOne(const std::string& input) {
   LineSource source(in);
   TemplateInput t{source, console};
   FieldLine f = ObjetosVAK::leerCampo(t);
-  return {f.value, f.end, console.str()};
+  return {std::string(f.value), f.end, console.str()};
 }
 
 TEST(FieldReader, TakesTheValueBetweenLeadingBlanksAndTheDelimiter) {

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "writers/line_sink.h"
 #include "writers/vrf_version.h"
@@ -62,6 +63,28 @@ TEST(JoinedLines, WriteEveryLineAsTheLineByLineFormWould) {
   // Empty values leave the fixed text around them as it is.
   EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(Rec{}, kTable); }),
             "Head,\n, !- starts the line\n  \n  -\n\n  fixed;\n");
+}
+
+// Records whose text fills the buffer many times over, and one whose value alone is larger
+// than the buffer, come out as the line-by-line form writes them.
+TEST(JoinedLines, TextThatOutgrowsTheBufferComesOutWhole) {
+  std::vector<Rec> records;
+  for (int i = 0; i < 30000; ++i) records.push_back({std::to_string(i), std::string(i % 97, 'b')});
+  records.insert(records.begin() + 12345, Rec{"huge", std::string(3 << 20, 'h')});
+  const auto write = [&records](bool joined) {
+    return output([&](IdfLines& out, LineSink&) {
+      for (const Rec& r : records) {
+        if (joined) {
+          out.lines<Rec>(r, kTable);
+        } else {
+          for (const Line<Rec>& l : kTable) out.line(r, l);
+        }
+      }
+    });
+  };
+  const std::string text = write(true);
+  EXPECT_GT(text.size(), std::size_t{5} << 20);
+  EXPECT_TRUE(text == write(false));
 }
 
 TEST(JoinedLines, EachRecordGetsItsOwnValuesFromOneJoinedTable) {

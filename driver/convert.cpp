@@ -37,9 +37,11 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   }
   checkTemplates(scanned, names, members, vrf, diagnostics);
 
-  IdfLines lines(sink);
-  if (!t.thermostats.empty()) writeThermostats(lines, t.thermostats);
-  if (vrf) writeVrfSystem(lines, t.indoorUnits, t.outdoorUnits, members, *vrf);
+  if (!t.thermostats.empty() || vrf) {
+    IdfLines lines(sink);  // grows the output buffer for the generated text
+    if (!t.thermostats.empty()) writeThermostats(lines, t.thermostats);
+    if (vrf) writeVrfSystem(lines, t.indoorUnits, t.outdoorUnits, members, *vrf);
+  }
   sink.flush();
 }
 

@@ -413,6 +413,8 @@ void LineSource::skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted)
     skipEnd_ = afterLastObjectEnd();
     skipEndKnown_ = true;
   }
+  // Templates most often follow one another: the line at the read position is looked at first.
+  if (pos_ < skipEnd_ && wantedClassLineAt(pos_, wanted)) return;
   std::size_t from = pos_;
   while (from < skipEnd_) {
     const std::size_t candidate = candidateIn(from, skipEnd_, wanted);

@@ -22,49 +22,54 @@ void checkObject(const R& r, Problem& undelimited, Problem& cutOff, Problem& swa
   const ObjectLines& lines = r.lines;
   for (const MalformedLine& m : lines.undelimited) {
     const std::string_view field = m.position < n ? R::kFields[m.position].name : "an extra field";
-    undelimited(
-        lines.lineOf(m.position),
-        cat(subject(r), ": the line of ", field, " holds neither ',' nor ';' (", quoted(m.text),
-            "); the program prints \"error\", leaves the field empty and reads the next "
-            "line as the next field; end the value with ',' (or ';' after the last "
-            "field) and keep empty and comment-only lines out of template objects"));
+    undelimited(lines.lineOf(m.position), [&] {
+      return cat(subject(r), ": the line of ", field, " holds neither ',' nor ';' (",
+                 quoted(m.text),
+                 "); the program prints \"error\", leaves the field empty and reads the next "
+                 "line as the next field; end the value with ',' (or ';' after the last "
+                 "field) and keep empty and comment-only lines out of template objects");
+    });
   }
   if (lines.fieldLines > n) {
     const auto& lastField = R::kFields[n - 1];
     const bool commaInComment = (r.*lastField.member).find(';') != std::string::npos;
-    swallowed(lines.lineOf(n - 1),
-              cat(subject(r), ": the object does not end at its last field, ", lastField.name,
-                  ", because that line holds ",
-                  commaInComment ? "a ',' after its ';'" : "',' instead of ';'", ": ",
-                  lineRange(lines.lineOf(n), lines.lastLine()),
-                  lines.cutOff ? ", up to the end of the input," : "",
-                  " are read as extra fields and dropped from the output (the first is ",
-                  quoted(lines.firstExtra), "); ",
-                  commaInComment ? "keep ',' out of the comment after the ';'"
-                                 : cat("end ", lastField.name, " with ';'")));
+    swallowed(lines.lineOf(n - 1), [&] {
+      return cat(subject(r), ": the object does not end at its last field, ", lastField.name,
+                 ", because that line holds ",
+                 commaInComment ? "a ',' after its ';'" : "',' instead of ';'", ": ",
+                 lineRange(lines.lineOf(n), lines.lastLine()),
+                 lines.cutOff ? ", up to the end of the input," : "",
+                 " are read as extra fields and dropped from the output (the first is ",
+                 quoted(lines.firstExtra), "); ",
+                 commaInComment ? "keep ',' out of the comment after the ';'"
+                                : cat("end ", lastField.name, " with ';'"));
+    });
   } else if (lines.cutOff) {
     const std::string read =
         lines.fieldLines == 0
             ? cat(", right after its class line; all ", n, " fields are left empty")
             : cat(", whose fields start at line ", lines.lineOf(0), " (", lines.fieldLines, " of ",
                   n, " fields read); the rest are left empty");
-    cutOff(lines.classLine, cat(subject(r), ": the input ends inside this object", read,
-                                " and written so; end the object's last field with ';'"));
+    cutOff(lines.classLine, [&] {
+      return cat(subject(r), ": the input ends inside this object", read,
+                 " and written so; end the object's last field with ';'");
+    });
   }
   for (std::size_t p = 0; p < n; ++p) {
     // The last field's ';' with a ',' in its comment is the swallowing above.
     if (p + 1 == n && lines.fieldLines > n) break;
     const std::string& value = r.*R::kFields[p].member;
+    if (!holdsDelimiter(value)) continue;
     const bool semicolon = value.find(';') != std::string::npos;
-    if (!semicolon && value.find('!') == std::string::npos) continue;
-    delimiterInValue(
-        lines.lineOf(p),
-        cat(subject(r), ": the value of ", R::kFields[p].name, ", ", quoted(value), ", holds ",
-            semicolon ? "';'" : "'!'",
-            " because a ',' follows later on its line; it is written so, and EnergyPlus reads ",
-            semicolon ? "the ';' as the end of the generated object"
-                      : "the '!' as the start of a comment",
-            "; keep ',' out of comments"));
+    delimiterInValue(lines.lineOf(p), [&] {
+      return cat(
+          subject(r), ": the value of ", R::kFields[p].name, ", ", quoted(value), ", holds ",
+          semicolon ? "';'" : "'!'",
+          " because a ',' follows later on its line; it is written so, and EnergyPlus reads ",
+          semicolon ? "the ';' as the end of the generated object"
+                    : "the '!' as the start of a comment",
+          "; keep ',' out of comments");
+    });
   }
 }
 

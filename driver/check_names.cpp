@@ -36,15 +36,16 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
     const auto [it, first] = seen.emplace(r.name, &r);
     if (first) continue;
     const R& earlier = *it->second;
-    const std::string same =
-        earlier.name == r.name
-            ? cat("the name is already used by the ", kind, " at line ", earlier.lines.classLine)
-            : cat("the name differs only in letter case or in blanks at its ends from ",
-                  quoted(earlier.name), ", the ", kind, " at line ", earlier.lines.classLine,
-                  ", and EnergyPlus does not tell such names apart");
-    duplicate(lineOf(r, &R::name),
-              cat(subject(r), ": ", same, "; ", writtenTwice, " and ", kStops,
-                  " on the duplicate names; give each ", kind, " its own name"));
+    duplicate(lineOf(r, &R::name), [&] {
+      const std::string same =
+          earlier.name == r.name
+              ? cat("the name is already used by the ", kind, " at line ", earlier.lines.classLine)
+              : cat("the name differs only in letter case or in blanks at its ends from ",
+                    quoted(earlier.name), ", the ", kind, " at line ", earlier.lines.classLine,
+                    ", and EnergyPlus does not tell such names apart");
+      return cat(subject(r), ": ", same, "; ", writtenTwice, " and ", kStops,
+                 " on the duplicate names; give each ", kind, " its own name");
+    });
   }
 }
 
@@ -77,11 +78,12 @@ class References {
   void zone(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
     if (value.empty() || !given(r, member) || zones_.count(value) != 0) return;
-    noZone_(lineOf(r, member),
-            cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
-                " names no Zone of the file; the equipment connections and zone control written "
-                "for it name a zone that does not exist and ",
-                kStops, "; define Zone ", quoted(value), " or write the name of one of its zones"));
+    noZone_(lineOf(r, member), [&] {
+      return cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
+                 " names no Zone of the file; the equipment connections and zone control written "
+                 "for it name a zone that does not exist and ",
+                 kStops, "; define Zone ", quoted(value), " or write the name of one of its zones");
+    });
   }
 
   template <class R>
@@ -89,11 +91,12 @@ class References {
     const std::string& value = r.*member;
     if (value.empty() || !given(r, member)) return;
     if (schedules_.count(value) != 0 || written_.count(value) != 0) return;
-    noSchedule_(lineOf(r, member),
-                cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
-                    " names no schedule: no Schedule:Compact, Schedule:Constant, Schedule:Year or "
-                    "Schedule:File of the file has that name, nor does the program write one; ",
-                    kStops, "; define the schedule or correct the name"));
+    noSchedule_(lineOf(r, member), [&] {
+      return cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
+                 " names no schedule: no Schedule:Compact, Schedule:Constant, Schedule:Year or "
+                 "Schedule:File of the file has that name, nor does the program write one; ",
+                 kStops, "; define the schedule or correct the name");
+    });
   }
 
  private:
@@ -113,38 +116,43 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   if (written.empty()) return;  // no template writes anything
   for (const NamedAt& s : names.schedules) {
     if (written.count(s.name) == 0) continue;
-    schedule(s.line, cat("schedule ", quoted(s.name),
-                         " has the name of a schedule that the program writes; ", kStops,
-                         " on the duplicate name; rename this schedule and what refers to it"));
+    schedule(s.line, [&] {
+      return cat("schedule ", quoted(s.name),
+                 " has the name of a schedule that the program writes; ", kStops,
+                 " on the duplicate name; rename this schedule and what refers to it");
+    });
   }
   if (!vrf || (names.connectionZones.empty() && names.thermostatZones.empty())) return;
   // Equipment connections are written for every indoor unit, zone controls for those written.
   NameMap<const Indoor*> connected, controlled;
-  for (const Indoor& u : t.indoorUnits) {
+  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
+    const Indoor& u = t.indoorUnits[i];
     connected.emplace(u.zoneName, &u);
-    if (members.hasOutdoorUnit(u.outdoorUnitName)) controlled.emplace(u.zoneName, &u);
+    if (members.isMember(i)) controlled.emplace(u.zoneName, &u);
   }
   Problem connection(d,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {
     const auto it = connected.find(c.name);
     if (it == connected.end()) continue;
-    connection(c.line,
-               cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
-                   ": the program writes the zone's equipment connections as well, for ",
-                   subject(*it->second), " (line ", it->second->lines.classLine, "); ", kStops,
-                   " on a zone connected twice; remove this object, or serve the zone "
-                   "without an indoor unit"));
+    connection(c.line, [&] {
+      return cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
+                 ": the program writes the zone's equipment connections as well, for ",
+                 subject(*it->second), " (line ", it->second->lines.classLine, "); ", kStops,
+                 " on a zone connected twice; remove this object, or serve the zone "
+                 "without an indoor unit");
+    });
   }
   Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
   for (const NamedAt& c : names.thermostatZones) {
     const auto it = controlled.find(c.name);
     if (it == controlled.end()) continue;
-    control(c.line,
-            cat("ZoneControl:Thermostat for zone ", quoted(c.name),
-                ": the program writes a zone control for it as well, for ", subject(*it->second),
-                " (line ", it->second->lines.classLine, "); a zone takes one thermostat, and ",
-                kStops, "; remove this object and set the set-points in the thermostat template"));
+    control(c.line, [&] {
+      return cat("ZoneControl:Thermostat for zone ", quoted(c.name),
+                 ": the program writes a zone control for it as well, for ", subject(*it->second),
+                 " (line ", it->second->lines.classLine, "); a zone takes one thermostat, and ",
+                 kStops, "; remove this object and set the set-points in the thermostat template");
+    });
   }
 }
 
@@ -208,9 +216,10 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
       refs.schedule(o, &Outdoor::thermostatPriorityScheduleName);
     }
   }
-  for (const Indoor& u : t.indoorUnits) {
+  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
+    const Indoor& u = t.indoorUnits[i];
     refs.zone(u, &Indoor::zoneName);
-    if (members.hasOutdoorUnit(u.outdoorUnitName)) {
+    if (members.isMember(i)) {
       refs.schedule(u, &Indoor::availabilityScheduleName);
     }
   }

@@ -41,9 +41,11 @@ class Problem {
     }
   }
 
-  // A message about line `line` of the input.
-  void operator()(std::size_t line, const std::string& message) {
-    if (++count_ <= kShownPerProblem) warningAt(diagnostics_, line) << message << '\n';
+  // One occurrence, about line `line` of the input. `message()` gives its text, and is called
+  // only for the occurrences shown: most of many are only counted.
+  template <class Message>
+  void operator()(std::size_t line, const Message& message) {
+    if (++count_ <= kShownPerProblem) warningAt(diagnostics_, line) << message() << '\n';
   }
 
  private:
@@ -71,20 +73,28 @@ std::string_view nameOf(std::string R::*member) {
   return R::kFields[positionOf<R>(member)].name;
 }
 
-// Whether the field's value is what the modeller wrote, so that checks of its content make
-// sense. Not so for a field whose line was malformed or never read, and not for a value that
-// took in a ';' or '!' or a last field that swallowed the lines after it: those are reported
-// as such, once.
+// Whether a field value took in a ';' or '!' from its line.
+inline bool holdsDelimiter(std::string_view value) {
+  for (const char c : value) {
+    if (c == ';' || c == '!') return true;
+  }
+  return false;
+}
+
+// Whether the field at `position` holds what the modeller wrote, so that checks of its content
+// make sense. Not so for a field whose line was malformed or never read, and not for a value
+// that took in a ';' or '!' or a last field that swallowed the lines after it: those are
+// reported as such, once.
 template <class R>
-bool given(const R& record, std::string R::*member) {
-  const std::size_t position = positionOf<R>(member);
+bool given(const R& record, std::size_t position) {
   const ObjectLines& lines = record.lines;
   if (!lines.read(position)) return false;
   if (position + 1 == R::kFields.size() && lines.fieldLines > R::kFields.size()) return false;
-  for (const char c : record.*member) {
-    if (c == ';' || c == '!') return false;
-  }
-  return true;
+  return !holdsDelimiter(record.*R::kFields[position].member);
+}
+template <class R>
+bool given(const R& record, std::string R::*member) {
+  return given(record, positionOf<R>(member));
 }
 
 std::string counted(std::size_t count, std::string_view what);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,71 +44,60 @@ std::string listed(const std::array<std::string_view, N>& keys) {
   return text;
 }
 
-// One numeric field against its limits. Returns the number when it is one.
+// What checkNumber returns for a field without a number: it compares false with any number.
+constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
+
+// One numeric field against its limits. Returns its number, or kNoNumber.
 template <class R>
-std::optional<double> checkNumber(const R& r, const NumericField<R>& f, VrfVersion version,
-                                  Problem& notNumber, Problem& outside) {
-  if (!given(r, f.member)) return std::nullopt;
+double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Problem& notNumber,
+                   Problem& outside) {
+  if (!given(r, f.position)) return kNoNumber;
   const std::string& value = r.*f.member;
   const NumericLimits& limits = f.in(version);
-  const std::string_view word = trimmed(value);
   // Most values are plain numbers within their limits: the rest is looked up only for a message.
-  const auto name = [&f] { return nameOf<R>(f.member); };
-  const auto line = [&r, &f] { return lineOf(r, f.member); };
+  const auto name = [&f] { return R::kFields[f.position].name; };
+  const auto line = [&r, &f] { return r.lines.lineOf(f.position); };
+  if (const std::optional<double> parsed = energyPlusNumber(value)) {
+    const double number = *parsed;
+    if (!within(number, limits)) {
+      outside(line(), [&] {
+        // An efficiency written as a percentage is the usual slip.
+        const bool percentage =
+            limits.maximum && limits.maximum->value == 1 && number > 1 && number <= 100;
+        return cat(subject(r), ": ", name(), " ", quoted(value), " is outside the limits of ",
+                   f.writtenTo, " (", describe(limits), "); ", kStops, "; write ",
+                   percentage ? "it as a fraction, such as 0.6 for 60 %"
+                              : cat("a value ", describe(limits)));
+      });
+    }
+    return number;
+  }
+  const std::string_view word = trimmed(value);
   if (word.empty()) {
     if (limits.required) {
-      notNumber(line(),
-                cat(subject(r), ": ", name(), " is empty, but ", f.writtenTo, " must be given; ",
-                    kStops, "; write a number", limits.autosizable ? " or autosize" : ""));
+      notNumber(line(), [&] {
+        return cat(subject(r), ": ", name(), " is empty, but ", f.writtenTo, " must be given; ",
+                   kStops, "; write a number", limits.autosizable ? " or autosize" : "");
+      });
     }
-    return std::nullopt;
-  }
-  if (equalsIgnoringCase(word, "autosize") || equalsIgnoringCase(word, "autocalculate")) {
+  } else if (equalsIgnoringCase(word, "autosize") || equalsIgnoringCase(word, "autocalculate")) {
     const bool allowed =
         equalsIgnoringCase(word, "autosize") ? limits.autosizable : limits.autocalculatable;
     if (!allowed) {
-      notNumber(line(), cat(subject(r), ": ", name(), " ", quoted(value), " is not allowed in ",
-                            f.writtenTo, "; ", kStops, "; write a number"));
+      notNumber(line(), [&] {
+        return cat(subject(r), ": ", name(), " ", quoted(value), " is not allowed in ", f.writtenTo,
+                   "; ", kStops, "; write a number");
+      });
     }
-    return std::nullopt;
+  } else {
+    notNumber(line(), [&] {
+      return cat(subject(r), ": ", name(), " ", quoted(value),
+                 " is not a number as EnergyPlus reads one; ", kStops, "; write a number",
+                 limits.autosizable ? " or autosize" : "", " such as 0.5 or 1.5E3");
+    });
   }
-  const std::optional<double> number = energyPlusNumber(word);
-  if (!number) {
-    notNumber(line(), cat(subject(r), ": ", name(), " ", quoted(value),
-                          " is not a number as EnergyPlus reads one; ", kStops, "; write a number",
-                          limits.autosizable ? " or autosize" : "", " such as 0.5 or 1.5E3"));
-    return std::nullopt;
-  }
-  if (!within(*number, limits)) {
-    // An efficiency written as a percentage is the usual slip.
-    const bool percentage =
-        limits.maximum && limits.maximum->value == 1 && *number > 1 && *number <= 100;
-    outside(line(), cat(subject(r), ": ", name(), " ", quoted(value), " is outside the limits of ",
-                        f.writtenTo, " (", describe(limits), "); ", kStops, "; write ",
-                        percentage ? "it as a fraction, such as 0.6 for 60 %"
-                                   : cat("a value ", describe(limits))));
-  }
-  return number;
+  return kNoNumber;
 }
-
-// The first indoor unit that serves each zone, as EnergyPlus compares zone names. Built on
-// first use, so that many outdoor units cost one pass over the indoor units, not one each.
-class ServingUnits {
- public:
-  explicit ServingUnits(const std::deque<Indoor>& indoor) : indoor_(indoor) {}
-
-  const Indoor* of(std::string_view zone) {
-    if (byZone_.empty()) {
-      for (const Indoor& u : indoor_) byZone_.try_emplace(u.zoneName, &u);
-    }
-    const auto it = byZone_.find(zone);
-    return it == byZone_.end() ? nullptr : it->second;
-  }
-
- private:
-  const std::deque<Indoor>& indoor_;
-  NameMap<const Indoor*> byZone_;
-};
 
 }  // namespace
 
@@ -129,23 +119,26 @@ void checkThermostatValues(const std::deque<Termostato>& thermostats, std::ostre
       if (!given(t, side.schedule) || !given(t, side.setpoint)) continue;
       const std::string& setpoint = t.*side.setpoint;
       if ((t.*side.schedule).empty() && setpoint.empty()) {
-        neither(lineOf(t, side.setpoint),
-                cat(subject(t), ": neither ", nameOf<T>(side.schedule), " nor ",
-                    nameOf<T>(side.setpoint), " is given; the dual set-point object names the ",
-                    side.what, " schedule ", quoted(t.name + "_"), ", which is never written, and ",
-                    kStops, "; give a schedule name or a constant set-point"));
+        neither(lineOf(t, side.setpoint), [&] {
+          return cat(subject(t), ": neither ", nameOf<T>(side.schedule), " nor ",
+                     nameOf<T>(side.setpoint), " is given; the dual set-point object names the ",
+                     side.what, " schedule ", quoted(t.name + "_"),
+                     ", which is never written, and ", kStops,
+                     "; give a schedule name or a constant set-point");
+        });
       } else if (!setpoint.empty() && !energyPlusNumber(setpoint)) {
-        notNumber(lineOf(t, side.setpoint),
-                  cat(subject(t), ": ", nameOf<T>(side.setpoint), " ", quoted(setpoint),
-                      " is not a number as EnergyPlus reads one; the constant schedule ",
-                      quoted(t.name + "_" + setpoint), " holds it and ", kStops,
-                      "; write a temperature in degC, such as 21.5"));
+        notNumber(lineOf(t, side.setpoint), [&] {
+          return cat(subject(t), ": ", nameOf<T>(side.setpoint), " ", quoted(setpoint),
+                     " is not a number as EnergyPlus reads one; the constant schedule ",
+                     quoted(t.name + "_" + setpoint), " holds it and ", kStops,
+                     "; write a temperature in degC, such as 21.5");
+        });
       }
     }
   }
 }
 
-void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Indoor>& indoor,
+void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& servedZones,
                         const VrfMembership& members, VrfVersion version, std::ostream& d) {
   Problem priority(d, "outdoor units with an unknown masterThermostatPriorityControlType");
   Problem prioritySchedule(d, "outdoor units with Scheduled priority but no schedule");
@@ -153,25 +146,26 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Ind
   Problem defrost(d, "outdoor units with an unknown defrostStrategy");
   Problem notNumber(d, "outdoor unit fields that are not numbers EnergyPlus takes");
   Problem outside(d, "outdoor unit numbers outside their limits");
-  ServingUnits serving(indoor);
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     const Outdoor& o = outdoor[i];
     // A blank control type is MasterThermostatPriority, the dictionary's default.
     std::string_view type = keywordOf(o.masterThermostatPriorityControlType, kPriorityTypes);
     if (trimmed(o.masterThermostatPriorityControlType).empty()) type = "MasterThermostatPriority";
     if (type.empty() && given(o, &Outdoor::masterThermostatPriorityControlType)) {
-      priority(lineOf(o, &Outdoor::masterThermostatPriorityControlType),
-               cat(subject(o), ": masterThermostatPriorityControlType ",
+      priority(lineOf(o, &Outdoor::masterThermostatPriorityControlType), [&] {
+        return cat(subject(o), ": masterThermostatPriorityControlType ",
                    quoted(o.masterThermostatPriorityControlType), " is not one of ",
-                   listed(kPriorityTypes), "; ", kStops, "; write one of them"));
+                   listed(kPriorityTypes), "; ", kStops, "; write one of them");
+      });
     }
     if (type == "Scheduled" && trimmed(o.thermostatPriorityScheduleName).empty() &&
         given(o, &Outdoor::thermostatPriorityScheduleName)) {
-      prioritySchedule(lineOf(o, &Outdoor::thermostatPriorityScheduleName),
-                       cat(subject(o),
-                           ": thermostatPriorityScheduleName is empty, but the priority control "
-                           "type Scheduled takes the operating mode from it; ",
-                           kStops, "; write the name of the priority schedule"));
+      prioritySchedule(lineOf(o, &Outdoor::thermostatPriorityScheduleName), [&] {
+        return cat(subject(o),
+                   ": thermostatPriorityScheduleName is empty, but the priority control "
+                   "type Scheduled takes the operating mode from it; ",
+                   kStops, "; write the name of the priority schedule");
+      });
     }
     const auto served = members.membersOf(i);
     if ((type == "MasterThermostatPriority" || type == "ThermostatOffsetPriority") &&
@@ -181,31 +175,34 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const std::deque<Ind
         return NameEqual{}(u->zoneName, o.masterThermostatZoneName);
       });
       if (!found) {
-        std::string zones;
-        for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
-          zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
-        }
-        if (served.size() > kShownPerProblem) zones += ", ...";
-        const Indoor* other = empty ? nullptr : serving.of(o.masterThermostatZoneName);
-        const std::string where =
-            other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
-                                   quoted(other->outdoorUnitName), ", not by one of this unit's")
-                             : std::string(" is not the zone of one of its indoor units");
-        const std::string what =
-            empty ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
-                  : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
-                        "; EnergyPlus checks only that the field is filled in, then reads "
-                        "past the end of the unit's terminal unit list, with undefined "
-                        "results");
-        master(lineOf(o, &Outdoor::masterThermostatZoneName),
-               cat(subject(o), ": ", what, "; write one of its zones (", zones, ")"));
+        master(lineOf(o, &Outdoor::masterThermostatZoneName), [&] {
+          std::string zones;
+          for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
+            zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
+          }
+          if (served.size() > kShownPerProblem) zones += ", ...";
+          const Indoor* other =
+              empty ? nullptr : servedZones.firstServing(o.masterThermostatZoneName);
+          const std::string where =
+              other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
+                                     quoted(other->outdoorUnitName), ", not by one of this unit's")
+                               : std::string(" is not the zone of one of its indoor units");
+          const std::string what =
+              empty ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
+                    : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
+                          "; EnergyPlus checks only that the field is filled in, then reads "
+                          "past the end of the unit's terminal unit list, with undefined "
+                          "results");
+          return cat(subject(o), ": ", what, "; write one of its zones (", zones, ")");
+        });
       }
     }
     if (keywordOf(o.defrostStrategy, kDefrostStrategies).empty() &&
         !trimmed(o.defrostStrategy).empty() && given(o, &Outdoor::defrostStrategy)) {
-      defrost(lineOf(o, &Outdoor::defrostStrategy),
-              cat(subject(o), ": defrostStrategy ", quoted(o.defrostStrategy), " is not ",
-                  listed(kDefrostStrategies), "; ", kStops, "; write one of them"));
+      defrost(lineOf(o, &Outdoor::defrostStrategy), [&] {
+        return cat(subject(o), ": defrostStrategy ", quoted(o.defrostStrategy), " is not ",
+                   listed(kDefrostStrategies), "; ", kStops, "; write one of them");
+      });
     }
     for (const NumericField<Outdoor>& f : outdoorNumericFields()) {
       checkNumber(o, f, version, notNumber, outside);
@@ -219,27 +216,30 @@ void checkIndoorValues(const std::deque<Indoor>& indoor, const VrfMembership& me
   Problem notNumber(d, "indoor unit fields that are not numbers EnergyPlus takes");
   Problem outside(d, "indoor unit numbers outside their limits");
   Problem outdoorAir(d, "indoor units with more outdoor air than supply air");
-  for (const Indoor& u : indoor) {
-    if (!members.hasOutdoorUnit(u.outdoorUnitName)) continue;  // not written; reported
+  for (std::size_t i = 0; i < indoor.size(); ++i) {
+    const Indoor& u = indoor[i];
+    if (!members.isMember(i)) continue;  // not written; reported
     if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
-      fanMode(lineOf(u, &Indoor::fanOperatingMode),
-              cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),
-                  " is not exactly \"Auto\", so the constant fan was written (Fan:ConstantVolume, "
-                  "running whenever the unit is available); write \"Auto\" for a cycling fan "
-                  "(Fan:OnOff), or \"Continuous\" to keep the constant fan"));
+      fanMode(lineOf(u, &Indoor::fanOperatingMode), [&] {
+        return cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),
+                   " is not exactly \"Auto\", so the constant fan was written (Fan:ConstantVolume, "
+                   "running whenever the unit is available); write \"Auto\" for a cycling fan "
+                   "(Fan:OnOff), or \"Continuous\" to keep the constant fan");
+      });
     }
-    std::optional<double> supply, outdoorAirFlow;
+    double supply = kNoNumber, outdoorAirFlow = kNoNumber;
     for (const NumericField<Indoor>& f : indoorNumericFields()) {
-      const std::optional<double> n = checkNumber(u, f, version, notNumber, outside);
+      const double n = checkNumber(u, f, version, notNumber, outside);
       if (f.member == &Indoor::supplyAirFlowRate) supply = n;
       if (f.member == &Indoor::outdoorAirFlowRate) outdoorAirFlow = n;
     }
-    if (supply && outdoorAirFlow && *outdoorAirFlow > *supply) {
-      outdoorAir(lineOf(u, &Indoor::outdoorAirFlowRate),
-                 cat(subject(u), ": outdoorAirFlowRate ", quoted(u.outdoorAirFlowRate),
-                     " exceeds supplyAirFlowRate ", quoted(u.supplyAirFlowRate),
-                     "; EnergyPlus cuts the outdoor air flow to the supply air flow, with a "
-                     "warning; write at most the supply air flow"));
+    if (outdoorAirFlow > supply) {
+      outdoorAir(lineOf(u, &Indoor::outdoorAirFlowRate), [&] {
+        return cat(subject(u), ": outdoorAirFlowRate ", quoted(u.outdoorAirFlowRate),
+                   " exceeds supplyAirFlowRate ", quoted(u.supplyAirFlowRate),
+                   "; EnergyPlus cuts the outdoor air flow to the supply air flow, with a "
+                   "warning; write at most the supply air flow");
+      });
     }
   }
 }

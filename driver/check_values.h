@@ -3,6 +3,7 @@
 #include <deque>
 #include <ostream>
 
+#include "driver/served_zones.h"
 #include "templates/records.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
@@ -15,9 +16,9 @@ void checkThermostatValues(const std::deque<Termostato>& thermostats, std::ostre
 
 // Outdoor units: keywords, the master thermostat zone, and numbers within the limits of the
 // fields they are written to.
-void checkOutdoorValues(const std::deque<VRVUnidadExterior>& outdoor,
-                        const std::deque<VRVUnidadInterior>& indoor, const VrfMembership& members,
-                        VrfVersion version, std::ostream& diagnostics);
+void checkOutdoorValues(const std::deque<VRVUnidadExterior>& outdoor, const ServedZones& zones,
+                        const VrfMembership& members, VrfVersion version,
+                        std::ostream& diagnostics);
 
 // Indoor units that are written: the fan operating mode, numbers within the limits of the
 // fields they are written to, and the outdoor air flow against the supply air flow.

@@ -43,11 +43,14 @@ void checkVersion(const ScanResult& scanned, std::ostream& d) {
   if (!scanned.versionObjectsNotTaken.empty()) {
     Problem notTaken(d, "Version objects not read as the version");
     for (std::size_t line : scanned.versionObjectsNotTaken) {
-      notTaken(line, cat("this Version object is not read as the version, so no VRF object is "
-                         "written for the ",
-                         units,
-                         "; write \"Version,\" at the start of its own line and the value on the "
-                         "next line, such as \"  8.0;\""));
+      notTaken(line, [&] {
+        return cat(
+            "this Version object is not read as the version, so no VRF object is "
+            "written for the ",
+            units,
+            "; write \"Version,\" at the start of its own line and the value on the "
+            "next line, such as \"  8.0;\"");
+      });
     }
   } else if (scanned.version.empty()) {
     warning(d) << units
@@ -75,21 +78,22 @@ const Outdoor* outdoorNamedAlike(const std::deque<Outdoor>& outdoor, std::string
 
 void checkMembership(const Indoor& u, const std::deque<Outdoor>& outdoor, Problem& dangling) {
   if (!given(u, &Indoor::outdoorUnitName) && u.outdoorUnitName.empty()) return;
-  const Outdoor* alike =
-      u.outdoorUnitName.empty() ? nullptr : outdoorNamedAlike(outdoor, u.outdoorUnitName);
-  const std::string what =
-      alike != nullptr
-          ? cat(" differs from the outdoor unit ", quoted(alike->name), " (line ",
-                alike->lines.classLine,
-                ") only in letter case or in blanks at its ends, and the program matches these "
-                "names exactly")
-          : (u.outdoorUnitName.empty() ? std::string(" is empty")
-                                       : std::string(" names no outdoor unit"));
-  dangling(lineOf(u, &Indoor::outdoorUnitName),
-           cat(subject(u), ": outdoorUnitName ", quoted(u.outdoorUnitName), what,
+  dangling(lineOf(u, &Indoor::outdoorUnitName), [&] {
+    const Outdoor* alike =
+        u.outdoorUnitName.empty() ? nullptr : outdoorNamedAlike(outdoor, u.outdoorUnitName);
+    const std::string what =
+        alike != nullptr
+            ? cat(" differs from the outdoor unit ", quoted(alike->name), " (line ",
+                  alike->lines.classLine,
+                  ") only in letter case or in blanks at its ends, and the program matches these "
+                  "names exactly")
+            : (u.outdoorUnitName.empty() ? std::string(" is empty")
+                                         : std::string(" names no outdoor unit"));
+    return cat(subject(u), ": outdoorUnitName ", quoted(u.outdoorUnitName), what,
                "; the unit's terminal unit, fan, coils and zone control are not written, and ",
                kStops, " because the zone's equipment list names the missing terminal unit; write ",
-               alike != nullptr ? quoted(alike->name) : "the name of its outdoor unit"));
+               alike != nullptr ? quoted(alike->name) : "the name of its outdoor unit");
+  });
 }
 
 void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, VrfVersion version,
@@ -105,47 +109,54 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
   Problem noThermostat(d, "indoor units naming a thermostat that does not exist");
   Problem placement(d, "indoor units whose fanPlacement is not DrawThrough");
   Problem availability(d, "indoor units with an empty availabilityScheduleName");
-  for (const Indoor& u : scanned.templates.indoorUnits) {
+  const std::deque<Indoor>& indoor = scanned.templates.indoorUnits;
+  for (std::size_t i = 0; i < indoor.size(); ++i) {
+    const Indoor& u = indoor[i];
     if (u.name.empty() && given(u, &Indoor::name)) {
-      emptyName(lineOf(u, &Indoor::name),
-                cat(subject(u),
-                    ": name is empty; its terminal unit, fan, mixer and coils are written without "
-                    "a name and ",
-                    kStops, "; give the unit a name"));
+      emptyName(lineOf(u, &Indoor::name), [&] {
+        return cat(subject(u),
+                   ": name is empty; its terminal unit, fan, mixer and coils are written without "
+                   "a name and ",
+                   kStops, "; give the unit a name");
+      });
     }
     if (u.zoneName.empty() && given(u, &Indoor::zoneName)) {
-      emptyZone(lineOf(u, &Indoor::zoneName),
-                cat(subject(u),
-                    ": zoneName is empty; its zone objects are written for a zone without a name "
-                    "and ",
-                    kStops, "; write the name of the Zone that the unit serves"));
+      emptyZone(lineOf(u, &Indoor::zoneName), [&] {
+        return cat(subject(u),
+                   ": zoneName is empty; its zone objects are written for a zone without a name "
+                   "and ",
+                   kStops, "; write the name of the Zone that the unit serves");
+      });
     }
-    if (!members.hasOutdoorUnit(u.outdoorUnitName)) {
+    if (!members.isMember(i)) {
       checkMembership(u, scanned.templates.outdoorUnits, dangling);
       continue;  // nothing more of it is written
     }
     if (!thermostats.empty() && thermostatByKey.count(u.thermostatName) == 0 &&
         given(u, &Indoor::thermostatName)) {
-      noThermostat(lineOf(u, &Indoor::thermostatName),
-                   cat(subject(u), ": thermostatName ", quoted(u.thermostatName),
-                       " names no thermostat; its zone control names ",
-                       quoted(u.thermostatName + " DualSetPoint"), ", which is never written, and ",
-                       kStops, "; write the name of a ", Termostato::kClassName));
+      noThermostat(lineOf(u, &Indoor::thermostatName), [&] {
+        return cat(subject(u), ": thermostatName ", quoted(u.thermostatName),
+                   " names no thermostat; its zone control names ",
+                   quoted(u.thermostatName + " DualSetPoint"), ", which is never written, and ",
+                   kStops, "; write the name of a ", Termostato::kClassName);
+      });
     }
     if (!equalsIgnoringCase(trimmed(u.fanPlacement), "DrawThrough") &&
         given(u, &Indoor::fanPlacement)) {
-      placement(lineOf(u, &Indoor::fanPlacement),
-                cat(subject(u), ": fanPlacement ", quoted(u.fanPlacement),
-                    " is not DrawThrough; the generated air path puts the fan after the heating "
-                    "coil, a draw-through arrangement, and EnergyPlus stops when the fan "
-                    "placement does not fit the nodes; write DrawThrough"));
+      placement(lineOf(u, &Indoor::fanPlacement), [&] {
+        return cat(subject(u), ": fanPlacement ", quoted(u.fanPlacement),
+                   " is not DrawThrough; the generated air path puts the fan after the heating "
+                   "coil, a draw-through arrangement, and EnergyPlus stops when the fan "
+                   "placement does not fit the nodes; write DrawThrough");
+      });
     }
     if (version == VrfVersion::V7_1 && u.availabilityScheduleName.empty() &&
         given(u, &Indoor::availabilityScheduleName)) {
-      availability(
-          lineOf(u, &Indoor::availabilityScheduleName),
-          cat(subject(u), ": availabilityScheduleName is empty, which the \"7.1\" coils require; ",
-              kStops, "; write the name of a schedule"));
+      availability(lineOf(u, &Indoor::availabilityScheduleName), [&] {
+        return cat(subject(u),
+                   ": availabilityScheduleName is empty, which the \"7.1\" coils require; ", kStops,
+                   "; write the name of a schedule");
+      });
     }
   }
   if (thermostats.empty()) {
@@ -156,38 +167,23 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
   }
 }
 
-void checkZones(const std::deque<Indoor>& indoor, std::ostream& d) {
-  // The units of one zone: how many, and the first few, which a message names.
-  struct Served {
-    std::size_t count = 0;
-    std::array<const Indoor*, kShownPerProblem> first{};
-  };
-  // EnergyPlus tells zones apart without regard to letter case.
-  NameMap<std::size_t> zoneIndex;
-  std::vector<Served> zones;  // in order of first appearance
-  for (const Indoor& u : indoor) {
-    if (u.zoneName.empty()) continue;  // reported on its own
-    const auto [it, added] = zoneIndex.try_emplace(u.zoneName, zones.size());
-    if (added) zones.emplace_back();
-    Served& zone = zones[it->second];
-    if (zone.count < zone.first.size()) zone.first[zone.count] = &u;
-    ++zone.count;
-  }
+void checkZones(const ServedZones& served, std::ostream& d) {
   Problem shared(d, "zones served by more than one indoor unit");
-  for (const Served& zone : zones) {
+  for (const ServedZones::Zone& zone : served.zones()) {
     if (zone.count < 2) continue;
-    std::string list;
-    for (std::size_t k = 0; k < zone.first.size() && k < zone.count; ++k) {
-      const Indoor& u = *zone.first[k];
-      list += k ? ", " : "";
-      list += u.name.empty() ? cat("line ", u.lines.classLine) : quoted(u.name);
-    }
-    shared(lineOf(*zone.first[1], &Indoor::zoneName),
-           cat("zone ", quoted(zone.first[0]->zoneName), " is served by ", zone.count,
-               " indoor units (", list, zone.count > kShownPerProblem ? ", ...)" : ")",
-               "; its node lists, equipment connections, equipment list and zone control are "
-               "written once per unit under one name, and ",
-               kStops, " on the duplicate names; serve each zone by one indoor unit"));
+    shared(lineOf(*zone.first[1], &Indoor::zoneName), [&] {
+      std::string list;
+      for (std::size_t k = 0; k < zone.first.size() && k < zone.count; ++k) {
+        const Indoor& u = *zone.first[k];
+        list += k ? ", " : "";
+        list += u.name.empty() ? cat("line ", u.lines.classLine) : quoted(u.name);
+      }
+      return cat("zone ", quoted(zone.first[0]->zoneName), " is served by ", zone.count,
+                 " indoor units (", list, zone.count > kShownPerProblem ? ", ...)" : ")",
+                 "; its node lists, equipment connections, equipment list and zone control are "
+                 "written once per unit under one name, and ",
+                 kStops, " on the duplicate names; serve each zone by one indoor unit");
+    });
   }
 }
 
@@ -199,21 +195,23 @@ void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& 
     const Outdoor& o = outdoor[i];
     const std::size_t served = members.membersOf(i).size();
     if (o.name.empty() && given(o, &Outdoor::name)) {
-      emptyName(
-          lineOf(o, &Outdoor::name),
-          cat(subject(o),
-              ": name is empty; its heat pump, terminal unit list and condenser node are "
-              "written without a name and ",
-              kStops, "; give it a name and write that name into the outdoorUnitName of ",
-              served == 0 ? std::string("its indoor units")
-                          : cat("the ", counted(served, "indoor unit"), " that leave it empty")));
+      emptyName(lineOf(o, &Outdoor::name), [&] {
+        return cat(subject(o),
+                   ": name is empty; its heat pump, terminal unit list and condenser node are "
+                   "written without a name and ",
+                   kStops, "; give it a name and write that name into the outdoorUnitName of ",
+                   served == 0
+                       ? std::string("its indoor units")
+                       : cat("the ", counted(served, "indoor unit"), " that leave it empty"));
+      });
     } else if (served == 0) {
-      unused(o.lines.classLine,
-             cat(subject(o),
-                 ": no indoor unit names it in its outdoorUnitName; its terminal unit list is "
-                 "written empty and ",
-                 kStops,
-                 "; name it in the outdoorUnitName of the indoor units it serves, or remove it"));
+      unused(o.lines.classLine, [&] {
+        return cat(subject(o),
+                   ": no indoor unit names it in its outdoorUnitName; its terminal unit list is "
+                   "written empty and ",
+                   kStops,
+                   "; name it in the outdoorUnitName of the indoor units it serves, or remove it");
+      });
     }
   }
 }
@@ -235,10 +233,11 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
   checkNames(t, names, members, vrf, diagnostics);
   if (!vrf) return;
   checkOutdoorUnits(t.outdoorUnits, members, diagnostics);
-  checkOutdoorValues(t.outdoorUnits, t.indoorUnits, members, *vrf, diagnostics);
+  const ServedZones zones(t.indoorUnits);
+  checkOutdoorValues(t.outdoorUnits, zones, members, *vrf, diagnostics);
   checkIndoorUnits(scanned, members, *vrf, diagnostics);
   checkIndoorValues(t.indoorUnits, members, *vrf, diagnostics);
-  checkZones(t.indoorUnits, diagnostics);
+  checkZones(zones, diagnostics);
 }
 
 }  // namespace vak

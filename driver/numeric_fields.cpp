@@ -8,51 +8,34 @@
 
 namespace vak {
 
-namespace {
-
-// The value of a checked number without exponent and with at most 15 digits, computed
-// directly: its digits as an integer and the power of ten are both exact doubles, so their
-// quotient is the correctly rounded value, as from_chars gives it. None for other numbers.
-std::optional<double> exactDecimal(std::string_view text, bool exponent) {
-  constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  if (exponent) return std::nullopt;
-  const bool negative = text[0] == '-';
-  std::uint64_t digits = 0;
-  std::size_t count = 0, decimals = 0;
-  bool point = false;
-  for (const char c : text) {
-    if (c == '.') {
-      point = true;
-    } else if (c >= '0' && c <= '9') {
-      if (++count > 15) return std::nullopt;
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-      decimals += point ? 1 : 0;
-    }
-  }
-  const double value = static_cast<double>(digits) / kPowers[decimals];
-  return negative ? -value : value;
-}
-
-}  // namespace
-
 std::optional<double> energyPlusNumber(std::string_view text) {
   text = trimmed(text);
-  if (text.empty()) return std::nullopt;
-  std::size_t i = text[0] == '+' || text[0] == '-' ? 1 : 0;
-  std::size_t digits = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  std::size_t i = !text.empty() && (text[0] == '+' || negative) ? 1 : 0;
+  // The digits as an integer, while there are at most 15, and how many follow the point.
+  std::uint64_t digits = 0;
+  std::size_t count = 0, decimals = 0;
   bool point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (c >= '0' && c <= '9') {
-      ++digits;
+      if (++count <= 15) digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      decimals += point ? 1 : 0;
     } else if (c == '.' && !point) {
       point = true;
     } else {
       break;
     }
   }
-  if (digits == 0) return std::nullopt;
+  if (count == 0) return std::nullopt;
+  if (i == text.size() && count <= 15) {
+    // Both the digits and the power of ten are exact doubles, so their quotient is the
+    // correctly rounded value, as from_chars gives it.
+    constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double value = static_cast<double>(digits) / kPowers[decimals];
+    return negative ? -value : value;
+  }
   std::size_t exponent = text.size();  // where the exponent letter stands, if any
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
     exponent = i++;
@@ -62,7 +45,6 @@ std::optional<double> energyPlusNumber(std::string_view text) {
     if (exponentDigits == 0) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;
-  if (const std::optional<double> exact = exactDecimal(text, exponent < text.size())) return exact;
   // from_chars takes no "+" before the number, and an exponent only after "e" or "E": a "D"
   // exponent is read from a copy.
   const std::size_t plus = text[0] == '+' ? 1 : 0;

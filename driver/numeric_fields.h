@@ -39,7 +39,12 @@ inline constexpr std::array kLayouts = {VrfVersion::V7_1, VrfVersion::V8_0, VrfV
 // and the limits of those output fields for each layout.
 template <class R>
 struct NumericField {
+  constexpr NumericField(std::string R::*member, std::string_view writtenTo,
+                         std::array<NumericLimits, kLayouts.size()> limits)
+      : member(member), position(positionOf<R>(member)), writtenTo(writtenTo), limits(limits) {}
+
   std::string R::*member;
+  std::size_t position;  // in the class's field order
   std::string_view writtenTo;
   std::array<NumericLimits, kLayouts.size()> limits;
 

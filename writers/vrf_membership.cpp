@@ -6,9 +6,11 @@ VrfMembership::VrfMembership(const std::deque<VRVUnidadInterior>& indoor,
                              const std::deque<VRVUnidadExterior>& outdoor) {
   byName_.reserve(outdoor.size());
   for (const VRVUnidadExterior& o : outdoor) byName_.try_emplace(o.name);
+  isMember_.reserve(indoor.size());
   for (const VRVUnidadInterior& u : indoor) {
     const auto it = byName_.find(u.outdoorUnitName);
     if (it != byName_.end()) it->second.push_back(&u);
+    isMember_.push_back(it != byName_.end());
   }
   perOutdoor_.reserve(outdoor.size());
   for (const VRVUnidadExterior& o : outdoor) perOutdoor_.push_back(&byName_.at(o.name));

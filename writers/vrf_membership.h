@@ -26,12 +26,13 @@ class VrfMembership {
     return *perOutdoor_[index];
   }
 
-  // Whether some outdoor unit carries this name.
-  bool hasOutdoorUnit(std::string_view name) const { return byName_.count(name) != 0; }
+  // Whether some outdoor unit carries the name that the indoor unit at `index` gives.
+  bool isMember(std::size_t index) const { return isMember_[index]; }
 
  private:
   std::unordered_map<std::string_view, Members> byName_;
   std::vector<const Members*> perOutdoor_;
+  std::vector<bool> isMember_;  // by indoor unit
 };
 
 }  // namespace vak

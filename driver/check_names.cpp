@@ -20,8 +20,8 @@ constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 using NameIndex = NameMap<std::size_t>;
 
 NameIndex indexOf(const NameList& named) {
-  NameIndex index;
-  for (const NamedAt& n : named) index.emplace(n.name, n.line);
+  NameIndex index(named.size());
+  for (const NamedAt& n : named) index.tryEmplace(n.name, n.line);
   return index;
 }
 
@@ -30,12 +30,12 @@ template <class R>
 void checkDuplicates(const std::deque<R>& records, std::string_view kind,
                      std::string_view writtenTwice, std::ostream& d) {
   Problem duplicate(d, cat(kind, "s that share a name"));
-  NameMap<const R*> seen;
+  NameMap<const R*> seen(records.size());
   for (const R& r : records) {
     if (r.name.empty() || !given(r, &R::name)) continue;
-    const auto [it, first] = seen.emplace(r.name, &r);
+    const auto [found, first] = seen.tryEmplace(r.name, &r);
     if (first) continue;
-    const R& earlier = *it->second;
+    const R& earlier = *found;
     duplicate(lineOf(r, &R::name), [&] {
       const std::string same =
           earlier.name == r.name
@@ -77,7 +77,7 @@ class References {
   template <class R>
   void zone(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
-    if (value.empty() || !given(r, member) || zones_.count(value) != 0) return;
+    if (value.empty() || !given(r, member) || zones_.contains(value)) return;
     noZone_(lineOf(r, member), [&] {
       return cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
                  " names no Zone of the file; the equipment connections and zone control written "
@@ -90,7 +90,7 @@ class References {
   void schedule(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
     if (value.empty() || !given(r, member)) return;
-    if (schedules_.count(value) != 0 || written_.count(value) != 0) return;
+    if (schedules_.contains(value) || written_.count(value) != 0) return;
     noSchedule_(lineOf(r, member), [&] {
       return cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
                  " names no schedule: no Schedule:Compact, Schedule:Constant, Schedule:Year or "
@@ -124,33 +124,33 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   }
   if (!vrf || (names.connectionZones.empty() && names.thermostatZones.empty())) return;
   // Equipment connections are written for every indoor unit, zone controls for those written.
-  NameMap<const Indoor*> connected, controlled;
+  NameMap<const Indoor*> connected(t.indoorUnits.size()), controlled(t.indoorUnits.size());
   for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
     const Indoor& u = t.indoorUnits[i];
-    connected.emplace(u.zoneName, &u);
-    if (members.isMember(i)) controlled.emplace(u.zoneName, &u);
+    connected.tryEmplace(u.zoneName, &u);
+    if (members.isMember(i)) controlled.tryEmplace(u.zoneName, &u);
   }
   Problem connection(d,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {
-    const auto it = connected.find(c.name);
-    if (it == connected.end()) continue;
+    const Indoor* const* unit = connected.find(c.name);
+    if (unit == nullptr) continue;
     connection(c.line, [&] {
       return cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
                  ": the program writes the zone's equipment connections as well, for ",
-                 subject(*it->second), " (line ", it->second->lines.classLine, "); ", kStops,
+                 subject(**unit), " (line ", (*unit)->lines.classLine, "); ", kStops,
                  " on a zone connected twice; remove this object, or serve the zone "
                  "without an indoor unit");
     });
   }
   Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
   for (const NamedAt& c : names.thermostatZones) {
-    const auto it = controlled.find(c.name);
-    if (it == controlled.end()) continue;
+    const Indoor* const* unit = controlled.find(c.name);
+    if (unit == nullptr) continue;
     control(c.line, [&] {
       return cat("ZoneControl:Thermostat for zone ", quoted(c.name),
-                 ": the program writes a zone control for it as well, for ", subject(*it->second),
-                 " (line ", it->second->lines.classLine, "); a zone takes one thermostat, and ",
+                 ": the program writes a zone control for it as well, for ", subject(**unit),
+                 " (line ", (*unit)->lines.classLine, "); a zone takes one thermostat, and ",
                  kStops, "; remove this object and set the set-points in the thermostat template");
     });
   }

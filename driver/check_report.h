@@ -81,16 +81,24 @@ inline bool holdsDelimiter(std::string_view value) {
   return false;
 }
 
-// Whether the field at `position` holds what the modeller wrote, so that checks of its content
-// make sense. Not so for a field whose line was malformed or never read, and not for a value
-// that took in a ';' or '!' or a last field that swallowed the lines after it: those are
-// reported as such, once.
+// Whether the line of the field at `position` gave its value, so that checks of its content
+// make sense unless the value took in a ';' or '!'. Not so for a field whose line was malformed
+// or never read, nor for a last field that swallowed the lines after it: those are reported as
+// such, once.
+template <class R>
+bool lineGiven(const R& record, std::size_t position) {
+  constexpr std::size_t n = R::kFields.size();
+  const ObjectLines& lines = record.lines;
+  // Most objects have one well-formed line for each field, and no more.
+  if (lines.fieldLines == n && lines.undelimited.empty()) return true;
+  return lines.read(position) && !(position + 1 == n && lines.fieldLines > n);
+}
+
+// Whether the field at `position` holds what the modeller wrote: its line gave it, and it took
+// in no ';' or '!', which is reported as such.
 template <class R>
 bool given(const R& record, std::size_t position) {
-  const ObjectLines& lines = record.lines;
-  if (!lines.read(position)) return false;
-  if (position + 1 == R::kFields.size() && lines.fieldLines > R::kFields.size()) return false;
-  return !holdsDelimiter(record.*R::kFields[position].member);
+  return lineGiven(record, position) && !holdsDelimiter(record.*R::kFields[position].member);
 }
 template <class R>
 bool given(const R& record, std::string R::*member) {

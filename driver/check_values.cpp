@@ -51,14 +51,14 @@ constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 template <class R>
 double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Problem& notNumber,
                    Problem& outside) {
-  if (!given(r, f.position)) return kNoNumber;
+  if (!lineGiven(r, f.position)) return kNoNumber;
   const std::string& value = r.*f.member;
   const NumericLimits& limits = f.in(version);
   // Most values are plain numbers within their limits: the rest is looked up only for a message.
   const auto name = [&f] { return R::kFields[f.position].name; };
   const auto line = [&r, &f] { return r.lines.lineOf(f.position); };
-  if (const std::optional<double> parsed = energyPlusNumber(value)) {
-    const double number = *parsed;
+  // A number holds no ';' or '!': only a value that is none may have taken one in.
+  if (double number = 0; energyPlusNumber(value, number)) {
     if (!within(number, limits)) {
       outside(line(), [&] {
         // An efficiency written as a percentage is the usual slip.
@@ -72,6 +72,7 @@ double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Pro
     }
     return number;
   }
+  if (holdsDelimiter(value)) return kNoNumber;
   const std::string_view word = trimmed(value);
   if (word.empty()) {
     if (limits.required) {
@@ -97,6 +98,24 @@ double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Pro
     });
   }
   return kNoNumber;
+}
+
+// Whether one of the outdoor unit's members serves its master thermostat zone. The zone index
+// answers for a zone that no unit or only a few units serve; a zone of many units, or a blank
+// name, takes a pass over the members.
+bool servesMasterZone(const Outdoor& o, std::span<const Indoor* const> members,
+                      const ServedZones& zones) {
+  const std::string& master = o.masterThermostatZoneName;
+  if (!trimmed(master).empty()) {
+    const ServedZones::Zone* zone = zones.find(master);
+    if (zone == nullptr) return false;
+    if (zone->count <= zone->first.size()) {
+      return std::any_of(zone->first.begin(), zone->first.begin() + zone->count,
+                         [&o](const Indoor* u) { return u->outdoorUnitName == o.name; });
+    }
+  }
+  return std::any_of(members.begin(), members.end(),
+                     [&master](const Indoor* u) { return NameEqual{}(u->zoneName, master); });
 }
 
 }  // namespace
@@ -171,18 +190,16 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
     if ((type == "MasterThermostatPriority" || type == "ThermostatOffsetPriority") &&
         !served.empty() && given(o, &Outdoor::masterThermostatZoneName)) {
       const bool empty = trimmed(o.masterThermostatZoneName).empty();
-      const bool found = std::any_of(served.begin(), served.end(), [&o](const Indoor* u) {
-        return NameEqual{}(u->zoneName, o.masterThermostatZoneName);
-      });
-      if (!found) {
+      if (!servesMasterZone(o, served, servedZones)) {
         master(lineOf(o, &Outdoor::masterThermostatZoneName), [&] {
           std::string zones;
           for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
             zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
           }
           if (served.size() > kShownPerProblem) zones += ", ...";
-          const Indoor* other =
-              empty ? nullptr : servedZones.firstServing(o.masterThermostatZoneName);
+          const ServedZones::Zone* zone =
+              empty ? nullptr : servedZones.find(o.masterThermostatZoneName);
+          const Indoor* other = zone != nullptr ? zone->first[0] : nullptr;
           const std::string where =
               other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
                                      quoted(other->outdoorUnitName), ", not by one of this unit's")

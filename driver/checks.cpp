@@ -100,8 +100,8 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
                       std::ostream& d) {
   const auto& thermostats = scanned.templates.thermostats;
   // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
-  NameMap<const Termostato*> thermostatByKey;
-  for (const Termostato& t : thermostats) thermostatByKey.emplace(t.name, &t);
+  NameMap<const Termostato*> thermostatByKey(thermostats.size());
+  for (const Termostato& t : thermostats) thermostatByKey.tryEmplace(t.name, &t);
 
   Problem emptyName(d, "indoor units with an empty name");
   Problem emptyZone(d, "indoor units with an empty zoneName");
@@ -132,7 +132,7 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
       checkMembership(u, scanned.templates.outdoorUnits, dangling);
       continue;  // nothing more of it is written
     }
-    if (!thermostats.empty() && thermostatByKey.count(u.thermostatName) == 0 &&
+    if (!thermostats.empty() && !thermostatByKey.contains(u.thermostatName) &&
         given(u, &Indoor::thermostatName)) {
       noThermostat(lineOf(u, &Indoor::thermostatName), [&] {
         return cat(subject(u), ": thermostatName ", quoted(u.thermostatName),

@@ -8,7 +8,7 @@
 
 namespace vak {
 
-std::optional<double> energyPlusNumber(std::string_view text) {
+bool energyPlusNumber(std::string_view text, double& number) {
   text = trimmed(text);
   const bool negative = !text.empty() && text[0] == '-';
   std::size_t i = !text.empty() && (text[0] == '+' || negative) ? 1 : 0;
@@ -27,14 +27,15 @@ std::optional<double> energyPlusNumber(std::string_view text) {
       break;
     }
   }
-  if (count == 0) return std::nullopt;
+  if (count == 0) return false;
   if (i == text.size() && count <= 15) {
     // Both the digits and the power of ten are exact doubles, so their quotient is the
     // correctly rounded value, as from_chars gives it.
-    constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double value = static_cast<double>(digits) / kPowers[decimals];
-    return negative ? -value : value;
+    number = negative ? -value : value;
+    return true;
   }
   std::size_t exponent = text.size();  // where the exponent letter stands, if any
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
@@ -42,23 +43,25 @@ std::optional<double> energyPlusNumber(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t exponentDigits = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) ++exponentDigits;
-    if (exponentDigits == 0) return std::nullopt;
+    if (exponentDigits == 0) return false;
   }
-  if (i != text.size()) return std::nullopt;
+  if (i != text.size()) return false;
   // from_chars takes no "+" before the number, and an exponent only after "e" or "E": a "D"
   // exponent is read from a copy.
   const std::size_t plus = text[0] == '+' ? 1 : 0;
-  std::string_view number = text.substr(plus);
+  std::string_view digitsText = text.substr(plus);
   std::string copy;
   if (exponent < text.size() && (text[exponent] == 'd' || text[exponent] == 'D')) {
-    copy.assign(number);
+    copy.assign(digitsText);
     copy[exponent - plus] = 'e';
-    number = copy;
+    digitsText = copy;
   }
+  const char* const end = digitsText.data() + digitsText.size();
   double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error != std::errc() || end != number.data() + number.size()) return std::nullopt;
-  return value;
+  const auto [stop, error] = std::from_chars(digitsText.data(), end, value);
+  if (error != std::errc() || stop != end) return false;
+  number = value;
+  return true;
 }
 
 namespace {
@@ -162,16 +165,6 @@ std::string describe(const NumericLimits& limits) {
     text += (limits.maximum->exclusive ? "below " : "at most ") + number(limits.maximum->value);
   }
   return text.empty() ? "any number" : text;
-}
-
-bool within(double value, const NumericLimits& limits) {
-  if (const auto& lo = limits.minimum) {
-    if (lo->exclusive ? value <= lo->value : value < lo->value) return false;
-  }
-  if (const auto& hi = limits.maximum) {
-    if (hi->exclusive ? value >= hi->value : value > hi->value) return false;
-  }
-  return true;
 }
 
 }  // namespace vak

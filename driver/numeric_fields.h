@@ -14,7 +14,13 @@ namespace vak {
 
 // The value of a field as EnergyPlus reads a number: blanks at the ends, an optional sign,
 // digits with at most one decimal point, and an optional exponent (E or D). Nothing else.
-std::optional<double> energyPlusNumber(std::string_view text);
+// Sets `number` and returns true when the text is one.
+bool energyPlusNumber(std::string_view text, double& number);
+inline std::optional<double> energyPlusNumber(std::string_view text) {
+  double number = 0;
+  if (!energyPlusNumber(text, number)) return std::nullopt;
+  return number;
+}
 
 // One end of a numeric range.
 struct Bound {
@@ -63,6 +69,14 @@ std::span<const NumericField<VRVUnidadExterior>> outdoorNumericFields();
 std::string describe(const NumericLimits& limits);
 
 // Whether a number lies within the limits.
-bool within(double value, const NumericLimits& limits);
+inline bool within(double value, const NumericLimits& limits) {
+  if (const auto& lo = limits.minimum) {
+    if (lo->exclusive ? value <= lo->value : value < lo->value) return false;
+  }
+  if (const auto& hi = limits.maximum) {
+    if (hi->exclusive ? value >= hi->value : value > hi->value) return false;
+  }
+  return true;
+}
 
 }  // namespace vak

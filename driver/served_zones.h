@@ -28,8 +28,8 @@ class ServedZones {
   ServedZones& operator=(const ServedZones&) = delete;
 
   std::span<const Zone> zones() const { return zones_; }
-  // The first indoor unit that serves `zone`, or null.
-  const VRVUnidadInterior* firstServing(std::string_view zone) const;
+  // The zone of this name, or null when no unit serves it.
+  const Zone* find(std::string_view zone) const;
 
  private:
   NameMap<std::size_t> index_;  // into zones_

@@ -227,37 +227,35 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
   }
 }
 
-void checkIndoorValues(const std::deque<Indoor>& indoor, const VrfMembership& members,
-                       VrfVersion version, std::ostream& d) {
-  Problem fanMode(d, "indoor units whose fanOperatingMode is \"Auto\" in another form");
-  Problem notNumber(d, "indoor unit fields that are not numbers EnergyPlus takes");
-  Problem outside(d, "indoor unit numbers outside their limits");
-  Problem outdoorAir(d, "indoor units with more outdoor air than supply air");
-  for (std::size_t i = 0; i < indoor.size(); ++i) {
-    const Indoor& u = indoor[i];
-    if (!members.isMember(i)) continue;  // not written; reported
-    if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
-      fanMode(lineOf(u, &Indoor::fanOperatingMode), [&] {
-        return cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),
-                   " is not exactly \"Auto\", so the constant fan was written (Fan:ConstantVolume, "
-                   "running whenever the unit is available); write \"Auto\" for a cycling fan "
-                   "(Fan:OnOff), or \"Continuous\" to keep the constant fan");
-      });
-    }
-    double supply = kNoNumber, outdoorAirFlow = kNoNumber;
-    for (const NumericField<Indoor>& f : indoorNumericFields()) {
-      const double n = checkNumber(u, f, version, notNumber, outside);
-      if (f.member == &Indoor::supplyAirFlowRate) supply = n;
-      if (f.member == &Indoor::outdoorAirFlowRate) outdoorAirFlow = n;
-    }
-    if (outdoorAirFlow > supply) {
-      outdoorAir(lineOf(u, &Indoor::outdoorAirFlowRate), [&] {
-        return cat(subject(u), ": outdoorAirFlowRate ", quoted(u.outdoorAirFlowRate),
-                   " exceeds supplyAirFlowRate ", quoted(u.supplyAirFlowRate),
-                   "; EnergyPlus cuts the outdoor air flow to the supply air flow, with a "
-                   "warning; write at most the supply air flow");
-      });
-    }
+IndoorValueChecks::IndoorValueChecks(VrfVersion version, std::ostream& d)
+    : version_(version),
+      fanMode_(d, "indoor units whose fanOperatingMode is \"Auto\" in another form"),
+      notNumber_(d, "indoor unit fields that are not numbers EnergyPlus takes"),
+      outside_(d, "indoor unit numbers outside their limits"),
+      outdoorAir_(d, "indoor units with more outdoor air than supply air") {}
+
+void IndoorValueChecks::check(const Indoor& u) {
+  if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
+    fanMode_(lineOf(u, &Indoor::fanOperatingMode), [&] {
+      return cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),
+                 " is not exactly \"Auto\", so the constant fan was written (Fan:ConstantVolume, "
+                 "running whenever the unit is available); write \"Auto\" for a cycling fan "
+                 "(Fan:OnOff), or \"Continuous\" to keep the constant fan");
+    });
+  }
+  double supply = kNoNumber, outdoorAirFlow = kNoNumber;
+  for (const NumericField<Indoor>& f : indoorNumericFields()) {
+    const double n = checkNumber(u, f, version_, notNumber_, outside_);
+    if (f.member == &Indoor::supplyAirFlowRate) supply = n;
+    if (f.member == &Indoor::outdoorAirFlowRate) outdoorAirFlow = n;
+  }
+  if (outdoorAirFlow > supply) {
+    outdoorAir_(lineOf(u, &Indoor::outdoorAirFlowRate), [&] {
+      return cat(subject(u), ": outdoorAirFlowRate ", quoted(u.outdoorAirFlowRate),
+                 " exceeds supplyAirFlowRate ", quoted(u.supplyAirFlowRate),
+                 "; EnergyPlus cuts the outdoor air flow to the supply air flow, with a "
+                 "warning; write at most the supply air flow");
+    });
   }
 }
 

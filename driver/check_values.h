@@ -3,6 +3,7 @@
 #include <deque>
 #include <ostream>
 
+#include "driver/check_report.h"
 #include "driver/served_zones.h"
 #include "templates/records.h"
 #include "writers/vrf_membership.h"
@@ -20,9 +21,21 @@ void checkOutdoorValues(const std::deque<VRVUnidadExterior>& outdoor, const Serv
                         const VrfMembership& members, VrfVersion version,
                         std::ostream& diagnostics);
 
-// Indoor units that are written: the fan operating mode, numbers within the limits of the
-// fields they are written to, and the outdoor air flow against the supply air flow.
-void checkIndoorValues(const std::deque<VRVUnidadInterior>& indoor, const VrfMembership& members,
-                       VrfVersion version, std::ostream& diagnostics);
+// Indoor units that are written, one at a time: the fan operating mode, numbers within the
+// limits of the fields they are written to, and the outdoor air flow against the supply air
+// flow. The first few messages of each kind are written as they come, the count of the rest
+// at the end.
+class IndoorValueChecks {
+ public:
+  IndoorValueChecks(VrfVersion version, std::ostream& diagnostics);
+  void check(const VRVUnidadInterior& unit);
+
+ private:
+  VrfVersion version_;
+  Problem fanMode_;
+  Problem notNumber_;
+  Problem outside_;
+  Problem outdoorAir_;
+};
 
 }  // namespace vak

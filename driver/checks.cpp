@@ -1,6 +1,7 @@
 #include "driver/checks.h"
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -96,8 +97,9 @@ void checkMembership(const Indoor& u, const std::deque<Outdoor>& outdoor, Proble
   });
 }
 
+// The units' own checks, and `values` of those that are written, in one pass over the units.
 void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, VrfVersion version,
-                      std::ostream& d) {
+                      IndoorValueChecks& values, std::ostream& d) {
   const auto& thermostats = scanned.templates.thermostats;
   // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
   NameMap<const Termostato*> thermostatByKey(thermostats.size());
@@ -158,6 +160,7 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
                    "; write the name of a schedule");
       });
     }
+    values.check(u);
   }
   if (thermostats.empty()) {
     warning(d) << "VRF objects are written but there is no thermostat template, so "
@@ -235,8 +238,14 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
   checkOutdoorUnits(t.outdoorUnits, members, diagnostics);
   const ServedZones zones(t.indoorUnits);
   checkOutdoorValues(t.outdoorUnits, zones, members, *vrf, diagnostics);
-  checkIndoorUnits(scanned, members, *vrf, diagnostics);
-  checkIndoorValues(t.indoorUnits, members, *vrf, diagnostics);
+  // The values of the indoor units are checked in the same pass over them; their messages
+  // follow those of the units.
+  std::ostringstream valueMessages;
+  {
+    IndoorValueChecks values(*vrf, valueMessages);
+    checkIndoorUnits(scanned, members, *vrf, values, diagnostics);
+  }
+  diagnostics << valueMessages.str();
   checkZones(zones, diagnostics);
 }
 

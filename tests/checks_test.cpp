@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "templates/diagnostics.h"
 #include "test_support.h"
@@ -117,6 +118,27 @@ TEST(Checks, FanPlacementOtherThanDrawThrough) {
               std::string::npos)
         << w;
   }
+}
+
+// The unit checks and the value checks of the indoor units run in one pass over the units, yet
+// every message of the first, summary included, comes before those of the second.
+TEST(Checks, IndoorValueMessagesFollowAllOthersOfTheUnits) {
+  std::string input = kV80 + test::thermostatText("T1") + test::outdoorText("OU");
+  for (int i = 1; i <= 5; ++i) {
+    Indoor u;
+    u.name = "U" + std::to_string(i);
+    u.zone = "Z" + std::to_string(i);
+    if (i == 1) u.fanMode = "auto";  // a value check, on the first unit
+    if (i > 1) u.placement = "BlowThrough";
+    input += u.text();
+  }
+  const std::string w = warningsFor(input);
+  const std::size_t summary = w.find("1 more indoor units whose fanPlacement is not DrawThrough");
+  const std::size_t fanMode = w.find("\"U1\": fanOperatingMode \"auto\" is not exactly");
+  ASSERT_NE(summary, std::string::npos) << w;
+  ASSERT_NE(fanMode, std::string::npos) << w;
+  EXPECT_LT(w.find("\"U2\": fanPlacement"), summary) << w;
+  EXPECT_LT(summary, fanMode) << w;
 }
 
 TEST(Checks, EmptyFieldsThatGeneratedObjectsNeed) {
@@ -267,6 +289,29 @@ TEST(TemplateLines, ValuesThatTookInASemicolonOrAComment) {
             std::string::npos)
       << w;
   EXPECT_EQ(lineCount(w), 2u) << "nothing more about values that are not what was meant: " << w;
+}
+
+// A number whose line went wrong is reported for its line only: its value is not what was
+// meant, so neither its form nor its limits are held against it.
+TEST(TemplateLines, NumbersOnAMistakenLineGetNoSecondMessage) {
+  std::vector<std::string> f = test::outdoorFields("OU");
+  f[12] = "-5";  // outside the limits, in the last field
+  std::string outdoorUnit = test::templateObject(VRVUnidadExterior::kClassName, f);
+  outdoorUnit.replace(outdoorUnit.rfind(';'), 1, ",");  // which then swallows the next lines
+  std::string w = test::expand(kV80 + test::thermostatText("T1") + Indoor().text() + outdoorUnit +
+                               "Building,\n  B;\n" + test::namedObjects())
+                      .diagnostics;
+  EXPECT_NE(w.find("the object does not end at its last field, resistiveDefrostHeaterCapacity"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(w.find("resistiveDefrostHeaterCapacity \"-5\""), std::string::npos) << w;
+
+  std::vector<std::string> u = Indoor().fields();
+  u[6] = "0.5;x";  // fanEfficiency, with a ',' later on its line
+  w = warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("OU") +
+                  test::templateObject(VRVUnidadInterior::kClassName, u));
+  EXPECT_NE(w.find("the value of fanEfficiency, \"0.5;x\", holds ';'"), std::string::npos) << w;
+  EXPECT_EQ(lineCount(w), 1u) << w;
 }
 
 TEST(TemplateLines, QuotedValuesShowControlCharacters) {

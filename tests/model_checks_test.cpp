@@ -138,6 +138,40 @@ TEST(MasterThermostatZone, MustBeAZoneOfTheSameOutdoorUnit) {
             "");
 }
 
+// Units of other outdoor units may serve the master zone too: the zone is this unit's when
+// any of them is its own, however many there are and wherever it stands among them.
+TEST(MasterThermostatZone, SharedWithUnitsOfOtherOutdoorUnits) {
+  const auto others = [](int n) {
+    std::vector<Indoor> units;
+    for (int i = 0; i < n; ++i) {
+      units.push_back(
+          unit(std::vector<std::string>{"V0", "V1", "V2", "V3", "V4"}[i], i % 2 ? "z1" : "Z1"));
+      units.back().outdoor = "OU2";
+    }
+    return units;
+  };
+  const std::string two = outdoor("OU2", 7, "Z1");
+  for (int before : {0, 2, 3, 5}) {
+    std::vector<Indoor> units = others(before);
+    units.push_back(Indoor());  // U1 of OU, in zone Z1
+    const std::string w = warningsFor(system(outdoor("OU", 7, "Z1") + two, units));
+    EXPECT_EQ(w.find("masterThermostatZoneName"), std::string::npos) << before << "\n" << w;
+  }
+  for (int n : {3, 4}) {
+    std::vector<Indoor> units = others(n);
+    units.push_back(unit("U1", "Z2"));
+    const std::string w = warningsFor(system(outdoor("OU", 7, "Z1") + two, units));
+    EXPECT_NE(w.find("\"OU\": masterThermostatZoneName \"Z1\" is served by "
+                     "HVACVAKTemplate:VRVUnidadInterior \"V0\" of outdoor unit \"OU2\""),
+              std::string::npos)
+        << n << "\n"
+        << w;
+  }
+  // A blank master zone matches a unit of its own without a zone, as EnergyPlus compares.
+  EXPECT_EQ(warningsFor(system(outdoor("OU", 7, "\t"), {unit("U1", "")})).find("masterThermostat"),
+            std::string::npos);
+}
+
 TEST(Keywords, ComparedAsEnergyPlusComparesThem) {
   std::string w = warningsFor(system(outdoor("OU", 8, "MasterThermostat"), {Indoor()}));
   EXPECT_NE(w.find("in.idf:17: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": "

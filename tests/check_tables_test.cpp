@@ -1,0 +1,136 @@
+// The tables that the checks build over many units, and how a kind of problem reports: names
+// told apart as EnergyPlus does, zones in order of first appearance, membership per unit, and
+// messages built only for the occurrences shown.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/check_report.h"
+#include "driver/name_keys.h"
+#include "driver/served_zones.h"
+#include "test_support.h"
+#include "writers/vrf_membership.h"
+
+namespace vak {
+namespace {
+
+using test::Indoor;
+
+TEST(NameMap, TellsNamesApartAsEnergyPlusDoes) {
+  NameMap<int> map;
+  EXPECT_TRUE(map.tryEmplace("Zone A", 1).second);
+  const auto [value, added] = map.tryEmplace(" zone a\t", 2);
+  EXPECT_FALSE(added);
+  EXPECT_EQ(value, 1) << "the first value stays";
+  ASSERT_NE(map.find("ZONE A"), nullptr);
+  EXPECT_EQ(*map.find("ZONE A"), 1);
+  EXPECT_EQ(map.find("Zone B"), nullptr);
+  EXPECT_FALSE(map.contains("Zone A2"));
+  EXPECT_FALSE(map.contains("ZoneA"));
+  // An empty name and a blank one are the same name, and differ from every other.
+  EXPECT_TRUE(map.tryEmplace("", 3).second);
+  EXPECT_FALSE(map.tryEmplace("  ", 4).second);
+  EXPECT_EQ(*map.find("\t"), 3);
+}
+
+TEST(NameMap, KeepsEveryNameWhenItGrowsPastTheExpectedCount) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 5000; ++i) names.push_back("Unit " + std::to_string(i));
+  NameMap<int> map(2);
+  for (int i = 0; i < 5000; ++i) EXPECT_TRUE(map.tryEmplace(names[i], i).second) << names[i];
+  for (int i = 0; i < 5000; ++i) {
+    const int* found = map.find("UNIT " + std::to_string(i));
+    ASSERT_NE(found, nullptr) << i;
+    EXPECT_EQ(*found, i);
+    EXPECT_FALSE(map.tryEmplace("unit " + std::to_string(i) + " ", -1).second);
+  }
+  EXPECT_EQ(map.find("Unit 5000"), nullptr);
+  EXPECT_EQ(map.find("Unit"), nullptr);
+}
+
+// The indoor units of an input whose units have these zones and outdoor units.
+std::deque<VRVUnidadInterior> indoorUnits(const std::vector<Indoor>& units,
+                                          const std::string& outdoor = "") {
+  std::string text = outdoor;
+  for (const Indoor& u : units) text += u.text();
+  return std::move(test::scanWith(text, 64).result.templates.indoorUnits);
+}
+
+Indoor servingZone(const std::string& name, const std::string& zone,
+                   const std::string& outdoor = "OU") {
+  Indoor u;
+  u.name = name;
+  u.zone = zone;
+  u.outdoor = outdoor;
+  return u;
+}
+
+TEST(ServedZones, InOrderOfFirstAppearanceWithTheFirstFewUnits) {
+  const auto indoor =
+      indoorUnits({servingZone("U1", "Z2"), servingZone("U2", "Z1"), servingZone("U3", "z2 "),
+                   servingZone("U4", ""), servingZone("U5", "Z2"), servingZone("U6", "Z2"),
+                   servingZone("U7", "Z1")});
+  const ServedZones served(indoor);
+  ASSERT_EQ(served.zones().size(), 2u) << "an empty zoneName serves no zone";
+  const ServedZones::Zone& z2 = served.zones()[0];
+  EXPECT_EQ(z2.count, 4u);
+  EXPECT_EQ(z2.first[0]->name, "U1");
+  EXPECT_EQ(z2.first[1]->name, "U3");
+  EXPECT_EQ(z2.first[2]->name, "U5");
+  const ServedZones::Zone& z1 = served.zones()[1];
+  EXPECT_EQ(z1.count, 2u);
+  EXPECT_EQ(z1.first[1]->name, "U7");
+  EXPECT_EQ(z1.first[2], nullptr);
+  EXPECT_EQ(served.find("Z2 "), &z2);
+  EXPECT_EQ(served.find("z1"), &z1);
+  EXPECT_EQ(served.find("Z3"), nullptr);
+  EXPECT_EQ(served.find(""), nullptr);
+}
+
+TEST(VrfMembership, PerIndoorUnitByTheExactName) {
+  const std::string outdoor =
+      test::templateObject(VRVUnidadExterior::kClassName, test::outdoorFields("OU")) +
+      test::templateObject(VRVUnidadExterior::kClassName, test::outdoorFields("OU2"));
+  const test::Scanned s = test::scanWith(
+      outdoor + servingZone("U1", "Z1", "OU").text() + servingZone("U2", "Z2", "ou").text() +
+          servingZone("U3", "Z3", "OU2").text() + servingZone("U4", "Z4", "OU ").text(),
+      64);
+  const TemplateLists& t = s.result.templates;
+  const VrfMembership members(t.indoorUnits, t.outdoorUnits);
+  EXPECT_TRUE(members.isMember(0));
+  EXPECT_FALSE(members.isMember(1)) << "letter case counts";
+  EXPECT_TRUE(members.isMember(2));
+  EXPECT_FALSE(members.isMember(3)) << "so do blanks";
+  ASSERT_EQ(members.membersOf(1).size(), 1u);
+  EXPECT_EQ(members.membersOf(1)[0]->name, "U3");
+}
+
+TEST(Problem, BuildsTheMessagesOfTheOccurrencesShownOnly) {
+  std::ostringstream out;
+  int built = 0;
+  {
+    Problem p(out, "units with a problem");
+    for (std::size_t line = 1; line <= 5; ++line) {
+      p(line * 10, [&] {
+        ++built;
+        return "unit " + std::to_string(line);
+      });
+    }
+  }
+  EXPECT_EQ(built, 3);
+  EXPECT_EQ(out.str(), test::lines("in.idf:10: warning: unit 1", "in.idf:20: warning: unit 2",
+                                   "in.idf:30: warning: unit 3",
+                                   "expandVAKobjects: warning: 2 more units with a problem"));
+  std::ostringstream few;
+  {
+    Problem p(few, "units with a problem");
+    for (std::size_t line = 1; line <= 3; ++line) p(line, [] { return std::string("x"); });
+  }
+  EXPECT_EQ(few.str().find("more"), std::string::npos) << few.str();
+}
+
+}  // namespace
+}  // namespace vak

@@ -47,8 +47,8 @@ class NameMap {
  public:
   explicit NameMap(std::size_t expected = 0) { resize(expected); }
 
-  // The value under `name`, with `value` stored under it first if there was none; and whether
-  // it was stored now.
+  // The value under `name`, with `value` stored under it first if there was none, valid until
+  // the next name is added; and whether it was stored now.
   std::pair<const T&, bool> tryEmplace(std::string_view name, const T& value) {
     if (2 * (entries_.size() + 1) > slots_.size()) resize(2 * entries_.size() + 1);
     const std::uint64_t hash = mixed(name);
@@ -99,7 +99,10 @@ class NameMap {
   void resize(std::size_t names) {
     std::size_t size = 16;
     shift_ = 60;
-    while (size < 2 * names) size *= 2, --shift_;
+    while (size < 2 * names) {
+      size *= 2;
+      --shift_;
+    }
     slots_.assign(size, Slot{});
     entries_.reserve(names);
     for (std::size_t k = 0; k < entries_.size(); ++k) {

@@ -525,7 +525,8 @@ void LineSource::skipThroughLineWith(char mark, char unless) {
   }
 }
 
-bool LineSource::next(std::string_view& line) {
+// next, for a line that may reach past the buffer, or after a search that counted lines.
+bool LineSource::nextAcross(std::string_view& line) {
   lineNumber();  // the line found last is counted before the count moves past it
   const std::size_t number = countLinesTo(pos_) + 1;
   long_.clear();

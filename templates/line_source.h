@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -42,7 +43,22 @@ class LineSource {
 
   // Reads the next line whole. The view stays valid until the next call. Returns false when
   // the input had no character left; the line is then empty. Throws IoError on a read error.
-  bool next(std::string_view& line);
+  bool next(std::string_view& line) {
+    // Most lines lie whole in the buffer, right after a line read the same way.
+    if (foundLineCounted_ && counted_ == pos_) {
+      if (const void* nl = std::memchr(at(pos_), '\n', end_ - pos_)) {
+        const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - at(pos_));
+        line = std::string_view(at(pos_), len);
+        pos_ += len + 1;
+        counted_ = pos_;
+        lineNumber_ = ++linesBefore_;
+        lineStartDropped_ = false;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        return true;
+      }
+    }
+    return nextAcross(line);
+  }
 
   // Passes over whole lines as next would read them, up to and including the first line that
   // holds `mark` and not `unless`, or to the end of input. Where such lines are rare it jumps
@@ -83,6 +99,7 @@ class LineSource {
   std::size_t lineNumber() const;
 
  private:
+  bool nextAcross(std::string_view& line);
   bool refill();
   void skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted);
   std::size_t candidateIn(std::size_t from, std::size_t to, const WantedClasses& wanted) const;

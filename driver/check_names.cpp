@@ -52,15 +52,15 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
 // The schedules that the program itself writes, by name.
 NameKeys writtenSchedules(const TemplateLists& t, bool vrf) {
   NameKeys written;
-  if (!t.thermostats.empty()) written.emplace("Siempre 4");
+  if (!t.thermostats.empty()) written.insert("Siempre 4");
   for (const Termostato& th : t.thermostats) {
     for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
-      if (!setpoint->empty()) written.insert(th.name + "_" + *setpoint);
+      if (!setpoint->empty()) written.keep(th.name + "_" + *setpoint);
     }
   }
   if (vrf) {
-    written.emplace("Fancycling");
-    written.emplace("Fan vrv on");
+    written.insert("Fancycling");
+    written.insert("Fan vrv on");
   }
   return written;
 }
@@ -90,7 +90,7 @@ class References {
   void schedule(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
     if (value.empty() || !given(r, member)) return;
-    if (schedules_.contains(value) || written_.count(value) != 0) return;
+    if (schedules_.contains(value) || written_.contains(value)) return;
     noSchedule_(lineOf(r, member), [&] {
       return cat(subject(r), ": ", nameOf<R>(member), " ", quoted(value),
                  " names no schedule: no Schedule:Compact, Schedule:Constant, Schedule:Year or "
@@ -115,7 +115,7 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   const NameKeys written = writtenSchedules(t, vrf);
   if (written.empty()) return;  // no template writes anything
   for (const NamedAt& s : names.schedules) {
-    if (written.count(s.name) == 0) continue;
+    if (!written.contains(s.name)) continue;
     schedule(s.line, [&] {
       return cat("schedule ", quoted(s.name),
                  " has the name of a schedule that the program writes; ", kStops,

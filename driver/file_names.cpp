@@ -73,7 +73,7 @@ void NameCollector::walk(std::string_view code) {
     if (field_ == target_) {
       const std::string_view name = trimmedName(text_);
       if (list_ == &names_.zones) names_.anyZone = true;
-      if (wanted_.count(name) != 0) list_->push_back({std::string(name), line_});
+      if (wanted_.contains(name)) list_->push_back({std::string(name), line_});
       list_ = nullptr;
       return;
     }

@@ -2,9 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -34,9 +35,6 @@ struct NameEqual {
     return equalsIgnoringCase(trimmed(a), trimmed(b));
   }
 };
-
-// A set of names that owns them.
-using NameKeys = std::unordered_set<std::string, NameHash, NameEqual>;
 
 // Values by name, keyed by views of names that outlive the map, such as the fields of records,
 // which never change once read. The checks index tens of thousands of unit names at a time: a
@@ -116,6 +114,29 @@ class NameMap {
   std::vector<Slot> slots_;  // a power of two of them
   int shift_ = 60;           // 64 less the bits of a slot index
   std::vector<Entry> entries_;
+};
+
+// A set of names, as EnergyPlus tells them apart. Names given as views must outlive the set,
+// as the fields of records do; names made up on the way are kept in the set.
+class NameKeys {
+ public:
+  NameKeys() = default;
+  NameKeys(std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names) keep(std::string(name));
+  }
+
+  void insert(std::string_view name) {
+    map_.tryEmplace(name, true);
+    any_ = true;
+  }
+  void keep(std::string name) { insert(kept_.emplace_back(std::move(name))); }
+  bool contains(std::string_view name) const { return map_.contains(name); }
+  bool empty() const { return !any_; }
+
+ private:
+  std::deque<std::string> kept_;  // a deque: what it holds never moves
+  NameMap<bool> map_;
+  bool any_ = false;
 };
 
 }  // namespace vak

@@ -2,8 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "driver/check_report.h"
 
@@ -107,6 +105,46 @@ class References {
   Problem noSchedule_;
 };
 
+// The template fields that name a zone or a schedule of the file, as EnergyPlus looks them up:
+// `refs.zone(record, member)` or `refs.schedule(record, member)` for each.
+template <class Refs>
+void visitReferences(const TemplateLists& t, const VrfMembership& members, bool vrf, Refs& refs) {
+  for (const Termostato& th : t.thermostats) {
+    refs.schedule(th, &Termostato::heatingScheduleName);
+    refs.schedule(th, &Termostato::coolingScheduleName);
+  }
+  if (!vrf) return;
+  for (const Outdoor& o : t.outdoorUnits) {
+    refs.schedule(o, &Outdoor::availabilityScheduleName);
+    // EnergyPlus looks the priority schedule up only for the Scheduled control type.
+    if (equalsIgnoringCase(trimmed(o.masterThermostatPriorityControlType), "Scheduled")) {
+      refs.schedule(o, &Outdoor::thermostatPriorityScheduleName);
+    }
+  }
+  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
+    const Indoor& u = t.indoorUnits[i];
+    refs.zone(u, &Indoor::zoneName);
+    if (members.isMember(i)) refs.schedule(u, &Indoor::availabilityScheduleName);
+  }
+}
+
+// The names that those fields give, for the names pass.
+struct NamesReferred {
+  NameKeys& keys;
+
+  template <class R>
+  void zone(const R& r, std::string R::*member) {
+    add(r.*member);
+  }
+  template <class R>
+  void schedule(const R& r, std::string R::*member) {
+    add(r.*member);
+  }
+  void add(const std::string& name) {
+    if (!name.empty()) keys.insert(name);
+  }
+};
+
 // The modeller's own objects that the program writes again for a served zone, and schedules
 // of the file that carry the name of a schedule the program writes.
 void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
@@ -158,24 +196,10 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
 
 }  // namespace
 
-NameKeys namesLookedUp(const TemplateLists& t, bool vrf) {
+NameKeys namesLookedUp(const TemplateLists& t, const VrfMembership& members, bool vrf) {
   NameKeys keys = writtenSchedules(t, vrf);
-  const auto add = [&keys](const std::string& name) {
-    if (!name.empty()) keys.insert(name);
-  };
-  for (const Termostato& th : t.thermostats) {
-    add(th.heatingScheduleName);
-    add(th.coolingScheduleName);
-  }
-  if (!vrf) return keys;
-  for (const Outdoor& o : t.outdoorUnits) {
-    add(o.availabilityScheduleName);
-    add(o.thermostatPriorityScheduleName);
-  }
-  for (const Indoor& u : t.indoorUnits) {
-    add(u.zoneName);
-    add(u.availabilityScheduleName);
-  }
+  NamesReferred referred{keys};
+  visitReferences(t, members, vrf, referred);
   return keys;
 }
 
@@ -204,25 +228,7 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
     return;
   }
   References refs(t, names, vrf.has_value(), d);
-  for (const Termostato& th : t.thermostats) {
-    refs.schedule(th, &Termostato::heatingScheduleName);
-    refs.schedule(th, &Termostato::coolingScheduleName);
-  }
-  if (!vrf) return;
-  for (const Outdoor& o : t.outdoorUnits) {
-    refs.schedule(o, &Outdoor::availabilityScheduleName);
-    // EnergyPlus looks the priority schedule up only for the Scheduled control type.
-    if (equalsIgnoringCase(trimmed(o.masterThermostatPriorityControlType), "Scheduled")) {
-      refs.schedule(o, &Outdoor::thermostatPriorityScheduleName);
-    }
-  }
-  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
-    const Indoor& u = t.indoorUnits[i];
-    refs.zone(u, &Indoor::zoneName);
-    if (members.isMember(i)) {
-      refs.schedule(u, &Indoor::availabilityScheduleName);
-    }
-  }
+  visitReferences(t, members, vrf.has_value(), refs);
 }
 
 }  // namespace vak

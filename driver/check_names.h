@@ -12,7 +12,7 @@ namespace vak {
 
 // The keys of every name of the file that checkNames looks up: the names of the zones and
 // schedules that templates name and of the schedules the program writes.
-NameKeys namesLookedUp(const TemplateLists& templates, bool vrf);
+NameKeys namesLookedUp(const TemplateLists& templates, const VrfMembership& members, bool vrf);
 
 // Names: templates of one class that share a name, zones and schedules that templates name
 // but nothing defines, and the modeller's own objects that collide with what is written.

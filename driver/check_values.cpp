@@ -5,7 +5,6 @@
 #include <limits>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "driver/check_report.h"
 #include "driver/numeric_fields.h"

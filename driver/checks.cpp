@@ -1,10 +1,8 @@
 #include "driver/checks.h"
 
-#include <array>
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "driver/check_lines.h"

@@ -27,7 +27,7 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
       t.outdoorUnits.empty() ? std::nullopt : vrfVersionFor(scanned.version);
   const VrfMembership members(t.indoorUnits, t.outdoorUnits);
   FileNames names;
-  if (const NameKeys wanted = namesLookedUp(t, vrf.has_value()); !wanted.empty()) {
+  if (const NameKeys wanted = namesLookedUp(t, members, vrf.has_value()); !wanted.empty()) {
     // A second pass, for the names only: the file's own names are kept only when a template
     // uses them, so a file without templates costs nothing more.
     in.clear();

@@ -304,6 +304,13 @@ void LineSource::copyRestOfLine(LineSink& out) {
   }
 }
 
+// The first "," "!" or "\n" at or after `from`, or the end of the buffer: on a line outside
+// objects, whichever comes first tells a class line from a comment or an empty line.
+std::size_t LineSource::markFrom(std::size_t from) const {
+  while (from < end_ && buf_[from] != ',' && buf_[from] != '!' && buf_[from] != '\n') ++from;
+  return from;
+}
+
 bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
   if (midLine_) {
     midLine_ = false;
@@ -313,8 +320,7 @@ bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
   // are few, and a class line most often comes first.
   while (!ended_) {
     if (wanted != nullptr && !lineStartDropped_) skipOrdinaryObjects(out, *wanted);
-    std::size_t i = pos_;
-    while (i < end_ && buf_[i] != ',' && buf_[i] != '!' && buf_[i] != '\n') ++i;
+    const std::size_t i = markFrom(pos_);
     if (i == end_) {  // the line goes on after the buffer
       if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
       if (!refill()) finishInput(out);
@@ -366,8 +372,7 @@ std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
 
 // The line at `lineStart`, complete in the buffer, is a class line of a wanted class.
 bool LineSource::wantedClassLineAt(std::size_t lineStart, const WantedClasses& wanted) const {
-  std::size_t comma = lineStart;
-  while (comma < end_ && buf_[comma] != ',' && buf_[comma] != '!' && buf_[comma] != '\n') ++comma;
+  const std::size_t comma = markFrom(lineStart);
   if (comma == end_ || buf_[comma] != ',') return false;
   std::string_view name(at(lineStart), comma - lineStart);
   name.remove_prefix(std::min(name.find_first_not_of(" \t"), name.size()));
@@ -556,13 +561,7 @@ bool LineSource::nextAcross(std::string_view& line) {
   } else {
     line = std::string_view(at(pos_), len);
   }
-  pos_ += len + 1;
-  // The line ended at its terminator: no need to count the lines before pos_ again.
-  counted_ = pos_;
-  linesBefore_ = number;
-  lineNumber_ = number;
-  lineStartDropped_ = false;  // a class line whose start was dropped ends here
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  passLine(len, number, line);
   return true;
 }
 

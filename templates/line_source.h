@@ -49,11 +49,7 @@ class LineSource {
       if (const void* nl = std::memchr(at(pos_), '\n', end_ - pos_)) {
         const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - at(pos_));
         line = std::string_view(at(pos_), len);
-        pos_ += len + 1;
-        counted_ = pos_;
-        lineNumber_ = ++linesBefore_;
-        lineStartDropped_ = false;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        passLine(len, linesBefore_ + 1, line);
         return true;
       }
     }
@@ -100,6 +96,16 @@ class LineSource {
 
  private:
   bool nextAcross(std::string_view& line);
+  // Moves past the `len` bytes at the read position and the "\n" after them, line `number`,
+  // whose text is `line`; a "\r" before the "\n" belongs to the terminator.
+  void passLine(std::size_t len, std::size_t number, std::string_view& line) {
+    pos_ += len + 1;
+    counted_ = pos_;  // no need to count the lines before pos_ again
+    linesBefore_ = lineNumber_ = number;
+    lineStartDropped_ = false;  // a class line whose start was dropped ends here
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  }
+  std::size_t markFrom(std::size_t from) const;
   bool refill();
   void skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted);
   std::size_t candidateIn(std::size_t from, std::size_t to, const WantedClasses& wanted) const;

@@ -73,12 +73,8 @@ Delimiter delimiterOf(std::string_view line) {
 
 }  // namespace
 
-FieldEnd ObjetosVAK::fieldEnd(std::string_view line) {
-  return delimiterOf(line).end;
-}
-
 void ObjetosVAK::skipFields(LineSource& lines) {
-  // The line that ends the object holds a ";" and no ",": see fieldEnd.
+  // The line that ends the object holds a ";" and no ",": see delimiterOf.
   lines.skipThroughLineWith(';', ',');
 }
 

@@ -66,9 +66,6 @@ class ObjetosVAK {
   // with neither prints "error" and yields the empty text.
   static FieldLine leerCampo(TemplateInput& in);
 
-  // How a field line ends, as leerCampo reads it.
-  static FieldEnd fieldEnd(std::string_view line);
-
   // Passes over the field lines of a template object, after its class line, up to the line
   // that ends it for leerCampo. For a reader that needs none of its fields.
   static void skipFields(LineSource& lines);

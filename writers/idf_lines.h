@@ -93,8 +93,8 @@ class JoinedLines {
 class IdfLines {
  public:
   // A VRF system writes about 5 KiB per indoor unit: generated text goes out in large blocks,
-  // for fewer system calls, though not so large that they leave the processor's cache before
-  // the system copies them, or that a small model's run touches more memory than it needs.
+  // for fewer system calls, though not so large that a small model's run touches more memory
+  // than it needs.
   explicit IdfLines(LineSink& sink) : sink_(sink) { sink_.growTo(kBlock); }
 
   IdfLines& set(std::string_view text) {

@@ -1,7 +1,5 @@
 #include "writers/vrf_outdoor_unit.h"
 
-#include <array>
-
 #include "writers/vrf_version.h"
 
 namespace vak {

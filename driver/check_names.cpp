@@ -204,7 +204,7 @@ NameKeys namesLookedUp(const TemplateLists& t, const VrfMembership& members, boo
 }
 
 void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
-                std::optional<VrfVersion> vrf, std::ostream& d) {
+                bool vrf, std::ostream& d) {
   checkDuplicates(t.thermostats, "thermostat",
                   "its dual set-point object and constant schedules are written twice", d);
   if (vrf) {
@@ -213,7 +213,7 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
     checkDuplicates(t.indoorUnits, "indoor unit",
                     "its terminal unit, fan, mixer, coils and nodes are written twice", d);
   }
-  checkCollisions(t, names, members, vrf.has_value(), d);
+  checkCollisions(t, names, members, vrf, d);
 
   // Only names that the checks below would look up make a file without zones worth a note.
   bool refersToTheFile = vrf && !t.indoorUnits.empty();
@@ -227,8 +227,8 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
                "schedules that templates name are not checked\n";
     return;
   }
-  References refs(t, names, vrf.has_value(), d);
-  visitReferences(t, members, vrf.has_value(), refs);
+  References refs(t, names, vrf, d);
+  visitReferences(t, members, vrf, refs);
 }
 
 }  // namespace vak

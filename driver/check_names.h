@@ -16,9 +16,8 @@ NameKeys namesLookedUp(const TemplateLists& templates, const VrfMembership& memb
 
 // Names: templates of one class that share a name, zones and schedules that templates name
 // but nothing defines, and the modeller's own objects that collide with what is written.
-// `vrf` is the layout about to be written, if any.
+// `vrf`: VRF objects are about to be written.
 void checkNames(const TemplateLists& templates, const FileNames& names,
-                const VrfMembership& members, std::optional<VrfVersion> vrf,
-                std::ostream& diagnostics);
+                const VrfMembership& members, bool vrf, std::ostream& diagnostics);
 
 }  // namespace vak

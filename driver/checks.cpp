@@ -20,49 +20,43 @@ using Outdoor = VRVUnidadExterior;
 
 constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 
-// The Version values that select a layout, for a message: "7.1", "8.0", "9.2", ... and how
-// the later ones may end.
-std::string supportedVersionList() {
-  std::string list;
-  std::string_view firstCurrent, lastCurrent;
-  for (const SupportedVersion& s : kSupportedVersions) {
-    list += list.empty() ? "" : ", ";
-    list += quoted(s.value);
-    if (s.layout != VrfVersion::Current) continue;
-    if (firstCurrent.empty()) firstCurrent = s.value;
-    lastCurrent = s.value;
+// Why no VRF object is written for the outdoor units: the file's Version names no release whose
+// layout the program writes.
+void checkVersion(const ScanResult& scanned, std::ostream& d) {
+  const std::string what = cat("no VRF object is written for the ",
+                               counted(scanned.templates.outdoorUnits.size(), "outdoor unit"),
+                               " and the zones get no HVAC");
+  if (scanned.versions.empty()) {
+    warning(d) << "the file has no Version object, so " << what
+               << "; add one that names the EnergyPlus release of the model, such as "
+                  "\"Version, 24.1;\"\n";
+    return;
   }
-  return list + " (from " + quoted(firstCurrent) + " on also with " + quoted(kPatchSuffix) +
-         " added, such as " + quoted(std::string(lastCurrent) + std::string(kPatchSuffix)) + ")";
+  const VersionObject& v = scanned.versions.back();
+  if (v.value.empty()) {
+    warningAt(d, v.line) << "the Version object holds no value, so " << what
+                         << "; write the EnergyPlus release of the model, such as "
+                            "\"Version, 24.1;\"\n";
+    return;
+  }
+  warningAt(d, v.line) << "the Version value " << quoted(v.value)
+                       << " names no release whose object layout the program writes, so " << what
+                       << "; the supported releases are " << supportedReleases()
+                       << " (with any patch or build part, such as \"24.1.0\"); declare one of "
+                          "them and write the file's objects for that release, carrying a model "
+                          "of another release forward with EnergyPlus's version updater\n";
 }
 
-void checkVersion(const ScanResult& scanned, std::ostream& d) {
-  const std::string units = counted(scanned.templates.outdoorUnits.size(), "outdoor unit");
-  // A Version object in a form that is not read explains a missing value by itself.
-  if (!scanned.versionObjectsNotTaken.empty()) {
-    Problem notTaken(d, "Version objects not read as the version");
-    for (std::size_t line : scanned.versionObjectsNotTaken) {
-      notTaken(line, [&] {
-        return cat(
-            "this Version object is not read as the version, so no VRF object is "
-            "written for the ",
-            units,
-            "; write \"Version,\" at the start of its own line and the value on the "
-            "next line, such as \"  8.0;\"");
-      });
-    }
-  } else if (scanned.version.empty()) {
-    warning(d) << units
-               << " but no Version value was read; no VRF object is written and the zones get "
-                  "no HVAC; add \"Version,\" at the start of a line and the value on the next "
-                  "line, such as \"  8.0;\"\n";
-  } else {
-    warning(d) << units << " but the Version value is " << quoted(scanned.version)
-               << ", which selects no object layout; no VRF object is written and the zones get "
-                  "no HVAC; the supported values are "
-               << supportedVersionList()
-               << "; declare one of them and write the file's objects for that version, carrying "
-                  "a model of another version forward with EnergyPlus's version updater\n";
+// EnergyPlus takes one Version object; the program, the last.
+void checkVersionObjects(const std::vector<VersionObject>& versions, std::ostream& d) {
+  Problem again(d, "further Version objects");
+  for (std::size_t i = 1; i < versions.size(); ++i) {
+    again(versions[i].line, [&] {
+      return cat("another Version object, after the one at line ", versions[0].line,
+                 "; EnergyPlus accepts only one, and the program writes its objects for the "
+                 "last one, ",
+                 quoted(versions.back().value), "; keep one Version object");
+    });
   }
 }
 
@@ -220,10 +214,13 @@ void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& 
 }  // namespace
 
 void checkTemplates(const ScanResult& scanned, const FileNames& names, const VrfMembership& members,
-                    std::optional<VrfVersion> vrf, std::ostream& diagnostics) {
+                    std::optional<VrfLayout> layout, std::ostream& diagnostics) {
   const TemplateLists& t = scanned.templates;
+  const bool anyTemplate =
+      !t.thermostats.empty() || !t.indoorUnits.empty() || !t.outdoorUnits.empty();
+  if (anyTemplate) checkVersionObjects(scanned.versions, diagnostics);
   checkObjectLines(t, diagnostics);
-  if (!t.outdoorUnits.empty() && !vrf) checkVersion(scanned, diagnostics);
+  if (!t.outdoorUnits.empty() && !layout) checkVersion(scanned, diagnostics);
   if (!t.indoorUnits.empty() && t.outdoorUnits.empty()) {
     warning(diagnostics) << counted(t.indoorUnits.size(), "indoor unit")
                          << " but no outdoor unit; nothing is generated for them, so their zones "
@@ -231,17 +228,18 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
                          << Outdoor::kClassName << " and name it in their outdoorUnitName\n";
   }
   checkThermostatValues(t.thermostats, diagnostics);
-  checkNames(t, names, members, vrf, diagnostics);
-  if (!vrf) return;
+  checkNames(t, names, members, layout.has_value(), diagnostics);
+  if (!layout) return;
+  const VrfVersion vrf = layout->objects;
   checkOutdoorUnits(t.outdoorUnits, members, diagnostics);
   const ServedZones zones(t.indoorUnits);
-  checkOutdoorValues(t.outdoorUnits, zones, members, *vrf, diagnostics);
+  checkOutdoorValues(t.outdoorUnits, zones, members, vrf, diagnostics);
   // The values of the indoor units are checked in the same pass over them; their messages
   // follow those of the units.
   std::ostringstream valueMessages;
   {
-    IndoorValueChecks values(*vrf, valueMessages);
-    checkIndoorUnits(scanned, members, *vrf, values, diagnostics);
+    IndoorValueChecks values(vrf, valueMessages);
+    checkIndoorUnits(scanned, members, vrf, values, diagnostics);
   }
   diagnostics << valueMessages.str();
   checkZones(zones, diagnostics);

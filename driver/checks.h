@@ -12,9 +12,9 @@ namespace vak {
 
 // Warns, one line per problem, about template content that would be dropped without a word or
 // that refers to something the program never writes, `names` holding what the file defines of
-// the names that the templates use (see namesLookedUp). `vrf` is the layout about to be written,
+// the names that the templates use (see namesLookedUp). `layout` is the one about to be written,
 // if any. Many units with the same problem are summarised, not listed.
 void checkTemplates(const ScanResult& scanned, const FileNames& names, const VrfMembership& members,
-                    std::optional<VrfVersion> vrf, std::ostream& diagnostics);
+                    std::optional<VrfLayout> layout, std::ostream& diagnostics);
 
 }  // namespace vak

@@ -23,8 +23,8 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   LineSink sink(out);
   const ScanResult scanned = scan(source, sink, console);
   const TemplateLists& t = scanned.templates;
-  const std::optional<VrfVersion> vrf =
-      t.outdoorUnits.empty() ? std::nullopt : vrfVersionFor(scanned.version);
+  const std::optional<VrfLayout> vrf =
+      t.outdoorUnits.empty() ? std::nullopt : layoutFor(scanned.version());
   const VrfMembership members(t.indoorUnits, t.outdoorUnits);
   FileNames names;
   if (const NameKeys wanted = namesLookedUp(t, members, vrf.has_value()); !wanted.empty()) {

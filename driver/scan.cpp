@@ -60,8 +60,8 @@ class Discard : public std::streambuf {
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-// A class name that a modeller meant as "Version" but that the scan does not take as one.
-bool looksLikeVersion(std::string_view className) {
+// EnergyPlus reads class names in any letter case, with blanks around them.
+bool isVersion(std::string_view className) {
   const std::size_t first = className.find_first_not_of(" \t");
   if (first == std::string_view::npos) return false;
   const std::string_view word =
@@ -72,13 +72,6 @@ bool looksLikeVersion(std::string_view className) {
     if (std::tolower(static_cast<unsigned char>(word[i])) != kVersion[i]) return false;
   }
   return true;
-}
-
-// The value on the line whose ";" ends a Version object: from the first non-blank up to the
-// ";", blanks before the ";" included.
-std::string versionValue(std::string_view code) {
-  const std::size_t start = std::min(code.find_first_not_of(' '), code.size());
-  return std::string(code.substr(start, code.find(';') - start));
 }
 
 }  // namespace
@@ -96,14 +89,13 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
       c->read(result.templates, templateInput);
       continue;
     }
-    const bool version = className == "Version";
-    const bool versionLike = looksLikeVersion(className);
-    const std::size_t classLine = versionLike ? in.lineNumber() : 0;
-    const std::string_view lastLine = in.copyObject(out);  // className is gone from here on
-    if (versionLike && (!version || (!lastLine.empty() && in.lineNumber() == classLine))) {
-      result.versionObjectsNotTaken.push_back(classLine);
+    if (isVersion(className)) {
+      // Its one field, wherever it stands: on the class line or after it, among comments.
+      VersionObject& v = result.versions.emplace_back();
+      v.line = in.lineNumber();
+      if (in.copyField(out, v.value, kVersionKept) != ',') continue;
     }
-    if (version && !lastLine.empty()) result.version = versionValue(lastLine);
+    in.copyObject(out);
   }
   // The first line's terminator is the output's, for the generated objects too.
   out.setCrlf(in.firstLineCrlf());

@@ -12,13 +12,25 @@
 
 namespace vak {
 
+// A Version object of the input: the line of its class name, and its value as EnergyPlus
+// reads it (blanks at the ends removed, cut after kVersionKept characters).
+struct VersionObject {
+  std::size_t line = 0;
+  std::string value;
+  friend bool operator==(const VersionObject&, const VersionObject&) = default;
+};
+
+inline constexpr std::size_t kVersionKept = 256;
+
 // What the scan collected from the input.
 struct ScanResult {
   TemplateLists templates;
-  std::string version;  // value of the last Version object, "" when there was none
-  // Lines that open a Version object in a form whose value is not taken as the version:
-  // indented, in other letter case, or with the value on the class line.
-  std::vector<std::size_t> versionObjectsNotTaken;
+  std::vector<VersionObject> versions;  // in input order; the last one counts
+
+  // The value of the last Version object, "" when there is none.
+  std::string_view version() const {
+    return versions.empty() ? std::string_view() : versions.back().value;
+  }
 };
 
 // Reads the input once: copies every line to the output except the lines of template objects,

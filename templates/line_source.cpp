@@ -12,9 +12,8 @@ namespace vak {
 
 namespace {
 
-// How much of a line that outgrows the buffer is kept, and so the smallest buffer: enough for
-// any class name that is looked for and for any version value a message quotes.
-constexpr std::size_t kLineHead = 4096;
+// The smallest buffer: a line that outgrows it is never held whole.
+constexpr std::size_t kSmallestBuffer = 4096;
 
 const char* find(const char* from, const char* to, char c) {
   return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
@@ -178,7 +177,7 @@ bool LineSource::useWideSearch(bool wide) {
 }
 
 LineSource::LineSource(std::istream& in, std::size_t capacity)
-    : in_(in), buf_(std::max(capacity, kLineHead)) {}
+    : in_(in), buf_(std::max(capacity, kSmallestBuffer)) {}
 
 // Hands the copied bytes on, moves the unread ones to the front and reads after them. Returns
 // false when the input has nothing more.
@@ -268,7 +267,6 @@ void LineSource::flushCopies() {
 // The current line fills the buffer and has no "!" so far: copy it and keep its first part.
 void LineSource::dropLineStart(LineSink& out) {
   if (!lineStartDropped_) {
-    lineHead_.assign(at(pos_), std::min(kLineHead, end_ - pos_));
     lineStartDropped_ = true;
     droppedSemicolon_ = false;
     droppedName_.clear();
@@ -327,6 +325,7 @@ bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
     } else if (buf_[i] == ',') {
       foundLine(pos_);
       classComma_ = i;
+      atClassLine_ = true;
       if (lineStartDropped_) {
         className_ = droppedName_;
         appendNamePart(className_, {at(pos_), classComma_ - pos_});
@@ -440,10 +439,11 @@ std::string_view LineSource::className() const {
   return {at(pos_), classComma_ - pos_};
 }
 
-std::string_view LineSource::copyObject(LineSink& out) {
+void LineSource::copyObject(LineSink& out) {
+  atClassLine_ = false;
   if (lineStartDropped_ && droppedSemicolon_) {  // in the class line, before its ","
     midLine_ = true;
-    return lineHead_;
+    return;
   }
   // Inside the object, by memchr for the next ";" and back to the start of its line.
   while (!ended_) {
@@ -459,18 +459,55 @@ std::string_view LineSource::copyObject(LineSink& out) {
       copyUpTo(out, stop + 1);
       midLine_ = true;
       foundLine(start);
-      if (lineStartDropped_) return lineHead_;
-      return {at(start), stop + 1 - start};
+      return;
     } else {  // the last line in the buffer may still hold the ";"
       copyUpTo(out, start);
       if (pos_ == 0 && end_ == buf_.size()) dropLineStart(out);
       if (!refill()) finishInput(out);
     }
   }
-  return {};
+}
+
+char LineSource::copyField(LineSink& out, std::string& value, std::size_t keep) {
+  if (atClassLine_) {
+    copyUpTo(out, classComma_ + 1);
+    atClassLine_ = false;
+  }
+  value.clear();
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  const auto trimEnd = [&] {
+    while (!value.empty() && blank(value.back())) value.pop_back();
+  };
+  bool comment = false;
+  while (!ended_) {
+    for (std::size_t i = pos_; i < end_; ++i) {
+      const char c = buf_[i];
+      if (c == '\n') {
+        comment = false;
+        lineStartDropped_ = false;
+      } else if (comment) {
+        continue;
+      } else if (c == '!') {
+        comment = true;
+        continue;
+      } else if (c == ',' || c == ';') {
+        copyUpTo(out, i + 1);
+        midLine_ = c == ';';
+        trimEnd();
+        return c;
+      }
+      // A line end separates like a blank.
+      if ((!value.empty() || !blank(c)) && value.size() < keep) value += c == '\n' ? ' ' : c;
+    }
+    copyUpTo(out, end_);
+    if (!refill()) finishInput(out);
+  }
+  trimEnd();
+  return '\0';
 }
 
 void LineSource::skipLine() {
+  atClassLine_ = false;
   for (;;) {
     if (const char* nl = find(at(pos_), at(end_), '\n')) {
       pos_ = static_cast<std::size_t>(nl + 1 - buf_.data());

@@ -75,11 +75,19 @@ class LineSource {
   // that compares the same with every class name the scan looks for.
   std::string_view className() const;
 
-  // Copies the object that opens at the class line up to the first ";" that stands before any
-  // "!" on its line. Returns the text of that line up to and including the ";" (its first part
-  // for a line longer than the buffer); the view stays valid until the next call. The rest of
-  // that line is copied by the next copyToClassLine. At the end of input returns "".
-  std::string_view copyObject(LineSink& out);
+  // Copies the object that opens at the class line, or goes on after copyField, up to the first
+  // ";" that stands before any "!" on its line. The rest of that line is copied by the next
+  // copyToClassLine.
+  void copyObject(LineSink& out);
+
+  // Copies the next field of the object whose class line was found last, the first one after
+  // the class line's ",": its text up to the next "," or ";" outside comments, over as many
+  // lines as it takes, as EnergyPlus reads it. `value` gets that text without its comments,
+  // line ends and the blanks and tabs at either end, cut after `keep` characters, so that
+  // memory stays bounded whatever the length of the lines. Returns the delimiter, or '\0' at
+  // the end of input. After a ";" the next copyToClassLine copies the rest of its line; after a
+  // "," copyField or copyObject goes on.
+  char copyField(LineSink& out, std::string& value, std::size_t keep);
 
   // Reads and drops the class line.
   void skipLine();
@@ -148,11 +156,10 @@ class LineSource {
   std::size_t copyTo_ = 0;
   LineSink* copySink_ = nullptr;
 
-  // The current line began before the buffer: its first part, whether the dropped part held a
-  // ";", and that part shortened as a class name.
+  // The current line began before the buffer: whether the dropped part held a ";", and that
+  // part shortened as a class name.
   bool lineStartDropped_ = false;
   bool droppedSemicolon_ = false;
-  std::string lineHead_;
   std::string droppedName_;
   std::string className_;
 
@@ -162,6 +169,7 @@ class LineSource {
   bool skipEndKnown_ = false;
 
   std::size_t classComma_ = 0;  // offset of the class line's ","
+  bool atClassLine_ = false;    // the class line found last is still unread
   bool midLine_ = false;        // copyObject stopped after the ";"
   std::string long_;            // a whole line longer than the buffer
 };

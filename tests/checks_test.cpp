@@ -33,28 +33,39 @@ TEST(Checks, ACompleteSystemExpandsWithoutWarnings) {
   }
 }
 
-TEST(Checks, OutdoorUnitsWithoutUsableVersion) {
+TEST(Checks, VersionObjectsThatSelectNoLayout) {
   const std::string body = test::thermostatText("T1") + test::outdoorText("OU") + Indoor().text();
-  std::string w = warningsFor("Version,\n  8.0 ;\n" + body);
-  EXPECT_NE(w.find("expandVAKobjects: warning: 1 outdoor unit but the Version value is \"8.0 \""),
-            std::string::npos)
+  const std::string noVrf =
+      "no VRF object is written for the 1 outdoor unit and the zones get no HVAC";
+  std::string w = warningsFor("! model\n  Version, 7.2 ;\n" + body);
+  EXPECT_TRUE(
+      w.starts_with("in.idf:2: warning: the Version value \"7.2\" names no release whose "
+                    "object layout the program writes, so " +
+                    noVrf +
+                    "; the supported releases are 7.1, 8.0 to 8.9, 9.0 to 9.6, 22.1, "
+                    "22.2, 23.1, 23.2, 24.1, 24.2, 25.1, 25.2 and 26.1 (with any patch or "
+                    "build part, such as \"24.1.0\");"))
       << w;
   EXPECT_EQ(lineCount(w), 1u) << "nothing about the units of a system that is not written";
 
-  w = warningsFor(body);
-  EXPECT_NE(w.find("no Version value was read"), std::string::npos) << w;
-
-  for (const char* misplaced : {"  Version,\n  8.0;\n", "VERSION,\n  8.0;\n", "Version ,\n  8.0;\n",
-                                "Version,8.0;\n", "Version, 8.0; !- id\n"}) {
-    w = warningsFor(std::string("! model\n") + misplaced + body);
-    EXPECT_EQ(w,
-              "in.idf:2: warning: this Version object is not read as the version, so no VRF "
-              "object is written for the 1 outdoor unit; write \"Version,\" at the start of its "
-              "own line and the value on the next line, such as \"  8.0;\"\n")
-        << misplaced;
-  }
-  EXPECT_EQ(warningsFor("Version,\n  9.0;\n" + test::thermostatText("T1")), "")
+  EXPECT_EQ(warningsFor(body), "expandVAKobjects: warning: the file has no Version object, so " +
+                                   noVrf +
+                                   "; add one that names the EnergyPlus release of the model, "
+                                   "such as \"Version, 24.1;\"\n");
+  EXPECT_EQ(warningsFor("Version,\n  ;\n" + body),
+            "in.idf:1: warning: the Version object holds no value, so " + noVrf +
+                "; write the EnergyPlus release of the model, such as \"Version, 24.1;\"\n");
+  EXPECT_EQ(warningsFor("Version,\n  9.7;\n" + test::thermostatText("T1")), "")
       << "without outdoor units the version does not matter";
+
+  // A second Version object: at its line, once, whatever the values; the last one counts.
+  w = warningsFor("Version,\n  8.0;\n" + body + "Version, 24.1;\n");
+  EXPECT_EQ(w, "in.idf:" + std::to_string(lineCount("Version,\n  8.0;\n" + body) + 1) +
+                   ": warning: another Version object, after the one at line 1; EnergyPlus "
+                   "accepts only one, and the program writes its objects for the last one, "
+                   "\"24.1\"; keep one Version object\n");
+  EXPECT_EQ(test::expand("Version, 8.0;\nVersion, 8.0;\nZone, Z;\n").diagnostics, "")
+      << "a file without templates is only copied";
 }
 
 TEST(Checks, UnitsThatNothingServesOrThatNameNothing) {

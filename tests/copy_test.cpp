@@ -119,21 +119,20 @@ TEST(Copy, TheBufferSizeChangesNothing) {
       const Scanned small = scanWith(input, capacity);
       EXPECT_EQ(small.output, large.output) << "seed " << seed << ", buffer " << capacity;
       EXPECT_EQ(small.console, large.console) << seed;
-      EXPECT_EQ(small.result.version, large.result.version) << seed;
-      EXPECT_EQ(small.result.versionObjectsNotTaken, large.result.versionObjectsNotTaken) << seed;
+      EXPECT_EQ(small.result.versions, large.result.versions) << seed;
       EXPECT_EQ(linesOf(small.result.templates), linesOf(large.result.templates)) << seed;
     }
   }
 }
 
-// What the scan takes from the input by the plain rules, line by line: the lines of Version
-// objects that are not taken, the version value, and the class lines of template objects. A
-// line's code is its text before the first "!"; outside objects, a line whose code holds a ","
-// opens an object, which ends at the first line whose code holds a ";". A template object ends
-// instead at the first line after its class line that holds a ";" and no ",".
+// What the scan takes from the input by the plain rules, line by line: the Version objects and
+// the class lines of template objects. A line's code is its text before the first "!"; outside
+// objects, a line whose code holds a "," opens an object, which ends at the first line whose
+// code holds a ";". A Version object's value is its code after the class line's "," up to the
+// next "," or ";", a line end counting as a blank. A template object ends instead at the first
+// line after its class line that holds a ";" and no ",".
 struct PlainScan {
-  std::vector<std::size_t> notTaken;
-  std::string version;
+  std::vector<VersionObject> versions;
   std::vector<std::size_t> templates;
 };
 
@@ -148,6 +147,11 @@ PlainScan plainScan(const std::string& input) {
   const auto has = [](const std::string& text, char c) {
     return text.find(c) != std::string::npos;
   };
+  const auto trim = [](std::string text, const char* blanks) {
+    text.erase(0, text.find_first_not_of(blanks));
+    text.erase(text.find_last_not_of(blanks) + 1);
+    return text;
+  };
   PlainScan s;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string classCode = code(lines[i]);
@@ -161,19 +165,22 @@ PlainScan plainScan(const std::string& input) {
       }
       continue;
     }
-    std::string word = name;
-    word.erase(0, word.find_first_not_of(" \t"));
-    word.erase(word.find_last_not_of(" \t") + 1);
+    std::string word = trim(name, " \t");
     for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const std::size_t classLine = i;
+    if (word == "version") {
+      std::string value, rest = classCode.substr(classCode.find(',') + 1);
+      for (std::size_t j = i;;) {
+        const std::size_t end = rest.find_first_of(",;");
+        value += rest.substr(0, end);
+        if (end != std::string::npos || ++j == lines.size()) break;
+        value += ' ';
+        rest = code(lines[j]);
+      }
+      // A line end counts as a blank, and a "\r" before it belongs to it.
+      const char* blanks = " \t\r";
+      s.versions.push_back({i + 1, trim(trim(value, blanks).substr(0, kVersionKept), blanks)});
+    }
     while (i < lines.size() && !has(code(lines[i]), ';')) ++i;
-    if (word == "version" && (name != "Version" || i == classLine)) {
-      s.notTaken.push_back(classLine + 1);
-    }
-    if (name == "Version" && i < lines.size()) {
-      const std::string last = lines[i].substr(0, lines[i].find(';'));
-      s.version = last.substr(std::min(last.find_first_not_of(' '), last.size()));
-    }
   }
   return s;
 }
@@ -224,8 +231,7 @@ TEST(Copy, ClassLinesAreFoundAsThePlainRulesFindThem) {
         const Scanned s = scanWith(input, capacity);
         const std::string where =
             std::to_string(run) + " " + std::to_string(capacity) + (wide ? " wide" : " baseline");
-        EXPECT_EQ(s.result.versionObjectsNotTaken, plain.notTaken) << where;
-        EXPECT_EQ(s.result.version, plain.version) << where;
+        EXPECT_EQ(s.result.versions, plain.versions) << where;
         std::vector<std::size_t> classLines;
         for (std::size_t i = 0; i < linesOf(s.result.templates).size(); i += 3)
           classLines.push_back(linesOf(s.result.templates)[i]);
@@ -245,11 +251,11 @@ TEST(Copy, LinesLongerThanTheBuffer) {
 
   // A ";" in the dropped part of a class line ends the object there.
   Scanned s = scanWith(longName + ";" + longName + ",\nVersion,\n  8.0;\n", kSmallest);
-  EXPECT_EQ(s.result.version, "8.0");
+  EXPECT_EQ(s.result.version(), "8.0");
 
   // Without one, the object stays open over the next lines.
   s = scanWith(longName + "," + longName + "\nVersion,\n  8.0;\n", kSmallest);
-  EXPECT_EQ(s.result.version, "");
+  EXPECT_EQ(s.result.version(), "");
 
   // A class line whose name alone outgrows the buffer is never a template.
   s = scanWith(longName + "HVACVAKTemplate:Thermostat,\n  T1;\n" + thermostat, kSmallest);
@@ -265,13 +271,21 @@ TEST(Copy, LinesLongerThanTheBuffer) {
   s = scanWith(std::string(kSmallest - 1, 'x') + "\r\nb\n", kSmallest);
   EXPECT_EQ(s.output, std::string(kSmallest - 1, 'x') + "\r\nb\r\n\r\n");
 
-  // A long line inside the object changes nothing about the line that ends it.
-  s = scanWith("Version,\n" + longName + "\n  8.0;\n", kSmallest);
-  EXPECT_EQ(s.result.version, "8.0");
+  // A Version value after blanks and comments that outgrow the buffer, on the class line or
+  // after it, and a Version class line that does.
+  const std::string blanks(30 * kSmallest, ' '), comment = "! " + longName + ",;";
+  for (const std::string& version :
+       {"Version,\n" + blanks + "8.0;\n", "Version," + blanks + "8.0" + blanks + ";\n",
+        "Version, " + comment + "\n" + comment + "\n  8.0; " + comment + "\n",
+        blanks + "Version" + blanks + ",8.0;\n"}) {
+    s = scanWith(version + thermostat, kSmallest);
+    EXPECT_EQ(s.result.version(), "8.0");
+    EXPECT_EQ(s.output, version + "\n");
+  }
 
-  // The version value of a long last line: its first part, enough for every message.
+  // A value that outgrows the buffer: its first part, enough for every message.
   s = scanWith("Version,\n  " + std::string(5 * kSmallest, '9') + ";\n", kSmallest);
-  EXPECT_EQ(s.result.version.substr(0, 100), std::string(100, '9'));
+  EXPECT_EQ(s.result.version(), std::string(kVersionKept, '9'));
 }
 
 TEST(Copy, LineNumbersCountEveryLineBeforeThem) {
@@ -281,7 +295,7 @@ TEST(Copy, LineNumbersCountEveryLineBeforeThem) {
   input += "VERSION,\n  8.0;\n";
   for (std::size_t capacity : {kSmallest, std::size_t{1} << 17}) {
     const Scanned s = scanWith(input, capacity);
-    EXPECT_EQ(s.result.versionObjectsNotTaken, std::vector<std::size_t>{30001}) << capacity;
+    EXPECT_EQ(s.result.versions.at(0).line, 30001u) << capacity;
   }
   const Scanned cut = scanWith(input + "HVACVAKTemplate:Thermostat,\n  T1,\n", kSmallest);
   EXPECT_EQ(cut.result.templates.thermostats.at(0).lines.classLine, 30003u);
@@ -296,8 +310,7 @@ TEST(Copy, LineNumbersCountEveryLineBeforeThem) {
     const bool was = LineSource::useWideSearch(wide);
     for (std::size_t capacity : {kSmallest, std::size_t{1} << 17}) {
       const Scanned s = scanWith(objects, capacity);
-      EXPECT_EQ(s.result.versionObjectsNotTaken, std::vector<std::size_t>{40002})
-          << capacity << (wide ? " wide" : " baseline");
+      EXPECT_EQ(s.result.versions.at(0).line, 40002u) << capacity << (wide ? " wide" : " baseline");
     }
     LineSource::useWideSearch(was);
   }

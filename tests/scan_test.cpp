@@ -118,20 +118,44 @@ TEST(Scan, ObjectOpenedAndClosedOnOneLine) {
   EXPECT_EQ(s.result.templates.thermostats.size(), 1u);
 }
 
-TEST(Scan, VersionForms) {
-  EXPECT_EQ(scanText("Version,\n  8.0;\n").result.version, "8.0");
-  EXPECT_EQ(scanText("Version,\n8.0;  !- Version Identifier\n").result.version, "8.0");
-  EXPECT_EQ(scanText("Version,\n    7.1;").result.version, "7.1");
-  EXPECT_EQ(scanText("Version,\n  8.0 ;\n").result.version, "8.0 ");
-  EXPECT_EQ(scanText("Version,\n  8.0;  Timestep,4;\n").result.version, "8.0");  // first ";"
-  EXPECT_EQ(scanText("Version,\n  \t8.0;\n").result.version, "\t8.0");
-  EXPECT_EQ(scanText("Version,8.0;\n").result.version, "Version,8.0");
-  EXPECT_EQ(scanText("  Version,\n  8.0;\n").result.version, "");
-  EXPECT_EQ(scanText("VERSION,\n  8.0;\n").result.version, "");
-  EXPECT_EQ(scanText("Version,\n  7.1;\nVersion,\n  8.0;\n").result.version, "8.0");
-  EXPECT_EQ(scanText("Version,  ! 7.1;\n  8.0;\n").result.version, "8.0");
-  EXPECT_EQ(scanText("Version,\n  ! 7.1;\n  8.0;\n").result.version,
-            "8.0");  // comment-only line: no ";"
+TEST(Scan, VersionInEveryFormEnergyPlusReads) {
+  struct Case {
+    const char* input;
+    const char* value;
+  };
+  for (const auto& [input, value] : std::initializer_list<Case>{
+           {"Version,\n  8.0;\n", "8.0"},
+           {"Version,\n8.0;  !- Version Identifier\n", "8.0"},
+           {"Version,\n    7.1;", "7.1"},
+           {"Version,\n  8.0 ;\n", "8.0"},
+           {"Version,\n  8.0;  Timestep,4;\n", "8.0"},  // the first ";"
+           {"Version,\n  \t8.0\t;\n", "8.0"},
+           {"Version,8.0;\n", "8.0"},
+           {"  Version,24.1;\n", "24.1"},
+           {"VERSION,6.0;\n", "6.0"},
+           {"\tversion ,\n  9.1;\n", "9.1"},
+           {"Version, 8.1.0.009;\n", "8.1.0.009"},
+           {"Version,  ! 7.1;\n  8.0;\n", "8.0"},
+           {"Version,\n  ! 7.1;\n  8.0;\n", "8.0"},
+           {"Version,\n\n  ! a, b; c\n  8.0 ! x, y\n  ;\n", "8.0"},
+           {"Version,\n  8.0, 9.0;\n", "8.0"},
+           {"Version,\r\n  8.0\r\n;\r\n", "8.0"},
+           {"Version;\n", ""},
+           {"Version,;\n", ""},
+           {"Version,\n  8.0", "8.0"},  // cut off by the end of input
+           {"Versions,\n  8.0;\n", ""},
+           {"Zone,\n  Version, 8.0;\n", ""},
+       }) {
+    const Scanned s = scanText(input);
+    EXPECT_EQ(s.result.version(), value) << input;
+  }
+  // Every Version object is kept, with its line; the last one counts.
+  const Scanned s = scanText("Version,\n  7.1;\nZone, Z;\n  version, 8.0; Timestep, 4;\n");
+  ASSERT_EQ(s.result.versions.size(), 2u);
+  EXPECT_EQ(s.result.versions[0].line, 1u);
+  EXPECT_EQ(s.result.versions[1].line, 4u);
+  EXPECT_EQ(s.result.version(), "8.0");
+  EXPECT_EQ(s.output, "Version,\n  7.1;\nZone, Z;\n  version, 8.0; Timestep, 4;\n\n");
 }
 
 TEST(Scan, LastLineWithAndWithoutLineBreak) {
@@ -159,7 +183,7 @@ TEST(Scan, LineEndingsFollowTheFirstLine) {
   EXPECT_EQ(scanText("a\nb\r\nc").output, "a\nb\nc\n");
   const Scanned s = scanText(
       "Version,\r\n  8.0;\r\nHVACVAKTemplate:Thermostat,\r\n  T1,\r\n  ,\r\n  ,\r\n  ,\r\n  ;\r\n");
-  EXPECT_EQ(s.result.version, "8.0");
+  EXPECT_EQ(s.result.version(), "8.0");
   EXPECT_EQ(s.result.templates.thermostats.at(0).name, "T1");
   EXPECT_EQ(s.output, "Version,\r\n  8.0;\r\n\r\n");
 }

@@ -14,6 +14,14 @@
 #include "writers/idf_lines.h"
 #include "writers/line_sink.h"
 
+namespace vak {
+
+inline void PrintTo(const VersionObject& v, std::ostream* os) {
+  *os << "line " << v.line << " \"" << v.value << "\"";
+}
+
+}  // namespace vak
+
 namespace vak::test {
 
 // One in-memory conversion: the output file, and what went to each console stream.

@@ -9,33 +9,42 @@
 namespace vak {
 namespace {
 
-// The releases from 9.2 to 26.1, written out here rather than taken from the program's table.
-const std::vector<std::string> kCurrentReleases = {"9.2",  "9.3",  "9.4",  "9.5",  "9.6",
-                                                   "22.1", "22.2", "23.1", "23.2", "24.1",
-                                                   "24.2", "25.1", "25.2", "26.1"};
-
-TEST(VersionSelection, EachSupportedValueSelectsItsLayout) {
-  EXPECT_EQ(vrfVersionFor("7.1"), VrfVersion::V7_1);
-  EXPECT_EQ(vrfVersionFor("8.0"), VrfVersion::V8_0);
-  for (const std::string& v : kCurrentReleases) {
-    EXPECT_EQ(vrfVersionFor(v), VrfVersion::Current) << v;
-    EXPECT_EQ(vrfVersionFor(v + ".0"), VrfVersion::Current) << v << ".0";
+// The releases and the layout each reads, written out here rather than taken from the program's
+// table.
+std::vector<std::pair<std::string, VrfLayout>> releasesAndLayouts() {
+  std::vector<std::pair<std::string, VrfLayout>> all = {{"7.1", k71Layout}};
+  for (const char* v : {"8.0", "8.1", "8.2", "8.3", "8.4", "8.5", "8.6", "8.7", "8.8"}) {
+    all.push_back({v, k80Layout});
   }
-  EXPECT_EQ(std::size(kSupportedVersions), 2 + kCurrentReleases.size());
+  all.push_back({"8.9", k89Layout});
+  all.push_back({"9.0", k89Layout});
+  all.push_back({"9.1", k91Layout});
+  for (const char* v : {"9.2", "9.3", "9.4", "9.5", "9.6", "22.1", "22.2", "23.1", "23.2", "24.1",
+                        "24.2", "25.1", "25.2", "26.1"}) {
+    all.push_back({v, kCurrentLayout});
+  }
+  return all;
 }
 
-TEST(VersionSelection, NeighboursAndOtherFormsSelectNothing) {
-  for (const char* v : {// releases with layouts of their own, and ones not yet checked
-                        "8.1", "8.9", "9.0", "9.1", "9.1.0", "9.7", "22.0", "22.3", "23.0", "26.2",
-                        "26.2.0", "27.1",
-                        // near misses of supported values
-                        "24.10", "24.1.1", "24.1.00", "24.1.", "24.1.0.0", "24", "24.", "2.1",
-                        "4.1", "9.20", "92", "24,1", "v24.1", "24.1x0",
-                        // the patch form is for the current layout only
-                        "7.1.0", "8.0.0",
-                        // blanks and case: values are taken exactly as written
-                        "24.1 ", " 24.1", "24.1.0 ", "\t9.2", ""}) {
-    EXPECT_EQ(vrfVersionFor(v), std::nullopt) << '"' << v << '"';
+TEST(VersionSelection, EachSupportedReleaseSelectsItsLayoutInEveryForm) {
+  const auto all = releasesAndLayouts();
+  for (const auto& [v, layout] : all) {
+    // EnergyPlus compares major.minor only.
+    for (const std::string& form : {v, v + ".0", v + ".0.009", v + ".12", " \t" + v + "\t "}) {
+      EXPECT_EQ(layoutFor(form), layout) << '"' << form << '"';
+    }
+  }
+  EXPECT_EQ(std::size(kSupportedReleases), all.size());
+}
+
+TEST(VersionSelection, OtherReleasesAndOtherTextSelectNothing) {
+  for (const char* v :
+       {// releases before, between and after the supported ones
+        "6.0", "7.0", "7.2", "8.10", "9.7", "22.0", "22.3", "23.0", "26.2", "26.2.0", "27.1",
+        // near misses of supported values
+        "24.10", "24.01", "24.1.", "24.1..0", "24.1.x", "24.1-beta", "24", "24.", ".1", "2.1",
+        "9.20", "92", "24,1", "v24.1", "24.1x0", "24 .1", "24. 1", "1234567.1", "", " ", "\t"}) {
+    EXPECT_EQ(layoutFor(v), std::nullopt) << '"' << v << '"';
   }
 }
 
@@ -60,20 +69,18 @@ TEST(VersionSelection, ACurrentValueWritesTheCurrentLayout) {
 }
 
 TEST(VersionSelection, AnUnsupportedValueWritesNoVrfObjectAndListsTheSupportedOnes) {
-  for (const char* v : {"9.1", "26.2", "24.10"}) {
+  for (const char* v : {"9.7", "26.2", "24.10", "7.2"}) {
     const test::Run run = test::expand(model(v));
     EXPECT_EQ(run.output.find("AirConditioner:VariableRefrigerantFlow"), std::string::npos) << v;
     EXPECT_NE(run.output.find("ThermostatSetpoint:DualSetpoint,"), std::string::npos) << v;
     EXPECT_EQ(run.diagnostics,
-              "expandVAKobjects: warning: 1 outdoor unit but the Version value is \"" +
-                  std::string(v) +
-                  "\", which selects no object layout; no VRF object is written and the zones get "
-                  "no HVAC; the supported values are \"7.1\", \"8.0\", \"9.2\", \"9.3\", "
-                  "\"9.4\", \"9.5\", \"9.6\", \"22.1\", \"22.2\", \"23.1\", \"23.2\", "
-                  "\"24.1\", \"24.2\", \"25.1\", \"25.2\", \"26.1\" (from \"9.2\" on also with "
-                  "\".0\" added, such as \"26.1.0\"); declare one of them and write the file's "
-                  "objects for that version, carrying a model of another version forward with "
-                  "EnergyPlus's version updater\n");
+              "in.idf:1: warning: the Version value \"" + std::string(v) +
+                  "\" names no release whose object layout the program writes, so no VRF object "
+                  "is written for the 1 outdoor unit and the zones get no HVAC; the supported "
+                  "releases are 7.1, 8.0 to 8.9, 9.0 to 9.6, 22.1, 22.2, 23.1, 23.2, 24.1, 24.2, "
+                  "25.1, 25.2 and 26.1 (with any patch or build part, such as \"24.1.0\"); "
+                  "declare one of them and write the file's objects for that release, carrying "
+                  "a model of another release forward with EnergyPlus's version updater\n");
   }
 }
 

@@ -227,10 +227,10 @@ TEST(VrfFrame, CoilCurvesFollowTheFirstUnitWritten) {
                      "ZONEHVAC:TERMINALUNIT:VARIABLEREFRIGERANTFLOW ===========\n"));
 }
 
-TEST(VrfFrame, OnlyAnExactVersionSelectsALayout) {
+TEST(VrfFrame, OnlyAReleaseNumberSelectsALayout) {
   const std::string body =
       test::thermostatText("T1") + test::outdoorText("OU") + test::Indoor().text();
-  for (const char* version : {"8.0 ", "8", "80", "7.10", "v8.0"}) {
+  for (const char* version : {"8.0a", "8", "80", "7.10", "v8.0"}) {
     const std::string out =
         test::expand(std::string("Version,\n  ") + version + ";\n" + body).output;
     EXPECT_EQ(out.find("AirConditioner:VariableRefrigerantFlow"), std::string::npos) << version;
@@ -256,7 +256,9 @@ std::vector<Lines> objectsOf(const std::string& text) {
   return objects;
 }
 
-TEST(VrfFrame, CurrentDiffersFromEightZeroInTwoObjectsOnly) {
+// Every later layout differs from 8.0, as EnergyPlus reads it, in the equipment list and the
+// terminal unit alone.
+TEST(VrfFrame, LaterLayoutsDifferFromEightZeroInTwoObjectsOnly) {
   test::Indoor b;
   b.name = "U2";
   b.zone = "Z2";
@@ -264,24 +266,37 @@ TEST(VrfFrame, CurrentDiffersFromEightZeroInTwoObjectsOnly) {
   const std::string body = test::thermostatText("T1") + test::outdoorText("OU") +
                            test::Indoor().text() + b.text() + test::outdoorText("OU2");
   const std::vector<Lines> v80 = objectsOf(test::expand("Version,\n  8.0;\n" + body).output);
-  const std::vector<Lines> now = objectsOf(test::expand("Version,\n  25.2.0;\n" + body).output);
-  ASSERT_EQ(now.size(), v80.size());
-  std::size_t lists = 0, terminals = 0;
-  for (std::size_t i = 1; i < now.size(); ++i) {  // the Version objects differ, of course
-    Lines expected = v80[i];
-    if (expected[0] == "ZoneHVAC:EquipmentList") {
-      ++lists;
-      expected.insert(expected.begin() + 2, "SequentialLoad");
-      expected.insert(expected.end(), {"", ""});
-    } else if (expected[0] == "ZoneHVAC:TerminalUnit:VariableRefrigerantFlow") {
-      ++terminals;
-      ASSERT_EQ(expected.size(), 25u);
-      expected.insert(expected.end(), {"", "", "", "", "autosize", "21"});
+  struct Layout {
+    const char* version;
+    bool scheme, groupsOfSix, longTerminal;
+  };
+  for (const Layout& layout : {Layout{"8.8", false, false, false},
+                               {"8.9", true, false, false},
+                               {"9.0.1", true, false, false},
+                               {"9.1", true, true, false},
+                               {"9.2", true, true, true},
+                               {"25.2.0", true, true, true}}) {
+    const std::vector<Lines> now =
+        objectsOf(test::expand(std::string("Version,\n  ") + layout.version + ";\n" + body).output);
+    ASSERT_EQ(now.size(), v80.size());
+    std::size_t lists = 0, terminals = 0;
+    for (std::size_t i = 1; i < now.size(); ++i) {  // the Version objects differ, of course
+      Lines expected = v80[i];
+      if (expected[0] == "ZoneHVAC:EquipmentList") {
+        ++lists;
+        if (layout.scheme) expected.insert(expected.begin() + 2, "SequentialLoad");
+        if (layout.groupsOfSix) expected.insert(expected.end(), {"", ""});
+      } else if (expected[0] == "ZoneHVAC:TerminalUnit:VariableRefrigerantFlow") {
+        ++terminals;
+        ASSERT_EQ(expected.size(), 25u);
+        if (layout.longTerminal)
+          expected.insert(expected.end(), {"", "", "", "", "autosize", "21"});
+      }
+      EXPECT_EQ(now[i], expected) << layout.version << ", object " << i;
     }
-    EXPECT_EQ(now[i], expected) << "object " << i;
+    EXPECT_EQ(lists, 2u);
+    EXPECT_EQ(terminals, 2u);
   }
-  EXPECT_EQ(lists, 2u);
-  EXPECT_EQ(terminals, 2u);
 }
 
 TEST(VrfFrame, GeneratedLinesEndLikeTheInput) {

@@ -26,8 +26,9 @@ void prefetch(const VRVUnidadInterior& unit) {
 
 void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
                     const std::deque<VRVUnidadExterior>& outdoor, const VrfMembership& members,
-                    VrfVersion version) {
-  writeAirPath(out, indoor, outdoor, members, version);
+                    VrfLayout layout) {
+  const VrfVersion version = layout.objects;
+  writeAirPath(out, indoor, outdoor, members, layout);
   writeCurveSet(out);
   writeOutdoorUnitBanner(out);
   bool coilCurvesWritten = false;

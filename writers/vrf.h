@@ -14,6 +14,6 @@ namespace vak {
 // with the first indoor unit block of the run.
 void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
                     const std::deque<VRVUnidadExterior>& outdoor, const VrfMembership& members,
-                    VrfVersion version);
+                    VrfLayout layout);
 
 }  // namespace vak

@@ -70,21 +70,31 @@ constexpr std::string_view kEquipmentListBanner[] = {
     "",
 };
 
-constexpr VersionedLine<U> kEquipmentList[] = {
+using List = EquipmentListForm;
+constexpr Columns<List> kScheme = List::Scheme;
+constexpr Columns<List> kGroupsOfSix = Columns<List>(List::Fractions) | List::FractionSchedules;
+
+constexpr VersionedLine<U, List> kEquipmentList[] = {
     {{"ZoneHVAC:EquipmentList,"}},
     {{"     ", get<&U::zoneName>, " Eq,             !- Name"}},
-    {{"     SequentialLoad,          !- Load Distribution Scheme"}, kCurrent},
+    {{"     SequentialLoad,          !- Load Distribution Scheme"}, kScheme | kGroupsOfSix},
     {{"     ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,  !- Zone Equipment 1 Object Type"}},
     {{"     ", get<&U::name>, ",      !- Zone Equipment 1 Name"}},
     {{"     1,                       !- Zone Equipment Cooling Sequence"}},
-    {{"     1;                       !- Zone Equipment Heating or No-Load Sequence"}, k71 | k80},
-    {{"     1,                       !- Zone Equipment Heating or No-Load Sequence"}, kCurrent},
+    {{"     1;                       !- Zone Equipment Heating or No-Load Sequence"},
+     Columns<List>(List::Plain) | kScheme},
+    {{"     1,                       !- Zone Equipment Heating or No-Load Sequence"}, kGroupsOfSix},
+    // Left empty, as EnergyPlus's own transition to 9.1 writes them: a fraction of 1.
+    {{"     ,                        !- Zone Equipment 1 Sequential Cooling Fraction"},
+     List::Fractions},
+    {{"     ;                        !- Zone Equipment 1 Sequential Heating Fraction"},
+     List::Fractions},
     {{"     ,                        !- Zone Equipment 1 Sequential Cooling Fraction Schedule "
       "Name"},
-     kCurrent},
+     List::FractionSchedules},
     {{"     ;                        !- Zone Equipment 1 Sequential Heating Fraction Schedule "
       "Name"},
-     kCurrent},
+     List::FractionSchedules},
     {{""}},
 };
 
@@ -119,7 +129,7 @@ void writeTerminalList(IdfLines& out, const O& unit, std::span<const U* const> m
 }  // namespace
 
 void writeAirPath(IdfLines& out, const std::deque<U>& indoor, const std::deque<O>& outdoor,
-                  const VrfMembership& members, VrfVersion version) {
+                  const VrfMembership& members, VrfLayout layout) {
   out.lines(kFanSchedulesBanner);
   // As a fan operating mode, 0 cycles the fan with the coils and 1 runs it all the time.
   writeConstantSchedule(out, {"Fancycling"}, "CualquierValor", "0");
@@ -132,9 +142,9 @@ void writeAirPath(IdfLines& out, const std::deque<U>& indoor, const std::deque<O
   out.blankLine();
   for (const U& u : indoor) out.lines<U>(u, kZoneNodeLists);
   out.lines(kConnectionsBanner);
-  for (const U& u : indoor) writeLines<U>(out, u, kConnections, version);
+  for (const U& u : indoor) writeLines<U>(out, u, kConnections, layout.objects);
   out.lines(kEquipmentListBanner);
-  for (const U& u : indoor) writeLines<U>(out, u, kEquipmentList, version);
+  for (const U& u : indoor) writeLines<U>(out, u, kEquipmentList, layout.equipmentList);
   out.lines(kTerminalListBanner);
   for (std::size_t i = 0; i < outdoor.size(); ++i)
     writeTerminalList(out, outdoor[i], members.membersOf(i));

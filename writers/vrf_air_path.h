@@ -13,6 +13,6 @@ namespace vak {
 // connections and equipment list, and each outdoor unit's terminal unit list.
 void writeAirPath(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
                   const std::deque<VRVUnidadExterior>& outdoor, const VrfMembership& members,
-                  VrfVersion version);
+                  VrfLayout layout);
 
 }  // namespace vak

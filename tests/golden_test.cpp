@@ -5,7 +5,10 @@
 // The *_current cases are *_80 models under a Version of the current layout; their expected
 // files are the "8.0" ones with the equipment list and terminal unit fields of 9.2 written in,
 // and the 26.1 label wherever the dictionary renamed a field. The *_71 and *_80 files are the
-// byte-for-byte reference of those two layouts.
+// byte-for-byte reference of those two layouts. The version_* cases are worked models whose
+// Version object is written in another form EnergyPlus reads, and the layout_* cases worked
+// models at the ends of each range of releases, with the equipment list of that release written
+// into the "8.0" or current file.
 
 #include <gtest/gtest.h>
 

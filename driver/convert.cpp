@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "driver/check_names.h"
-#include "driver/checks.h"
-#include "driver/file_names.h"
+#include "checks/check_names.h"
+#include "checks/checks.h"
+#include "checks/file_names.h"
 #include "driver/scan.h"
 #include "templates/io_error.h"
 #include "templates/line_source.h"

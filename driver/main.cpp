@@ -3,8 +3,8 @@
 
 #include <iostream>
 
-#include "driver/file_layer.h"
 #include "driver/run.h"
+#include "platform/file_layer.h"
 
 int main(int argc, char**) {
   if (argc != 1) {

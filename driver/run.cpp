@@ -5,7 +5,7 @@
 #include <string>
 
 #include "driver/convert.h"
-#include "driver/file_streams.h"
+#include "platform/file_streams.h"
 #include "templates/diagnostics.h"
 #include "templates/io_error.h"
 

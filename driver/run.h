@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "driver/file_layer.h"
+#include "platform/file_layer.h"
 #include "templates/diagnostics.h"
 
 namespace vak {

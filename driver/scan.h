@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/file_names.h"
+#include "checks/file_names.h"
 #include "templates/line_source.h"
 #include "templates/records.h"
 #include "writers/line_sink.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/check_report.h"
-#include "driver/name_keys.h"
-#include "driver/served_zones.h"
+#include "checks/check_report.h"
+#include "checks/name_keys.h"
+#include "checks/served_zones.h"
 #include "test_support.h"
 #include "writers/vrf_membership.h"
 

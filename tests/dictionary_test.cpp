@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/numeric_fields.h"
+#include "checks/numeric_fields.h"
 #include "file_support.h"
 #include "test_support.h"
 #include "writers/vrf_version.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <system_error>
 
-#include "driver/file_layer.h"
+#include "platform/file_layer.h"
 
 namespace vak::test {
 

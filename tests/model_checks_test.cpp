@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/file_names.h"
-#include "driver/numeric_fields.h"
+#include "checks/file_names.h"
+#include "checks/numeric_fields.h"
 #include "driver/scan.h"
 #include "test_support.h"
 

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <string>
 
-#include "driver/file_layer.h"
+#include "platform/file_layer.h"
 
 namespace vak {
 namespace {

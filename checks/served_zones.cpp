@@ -1,4 +1,4 @@
-#include "driver/served_zones.h"
+#include "checks/served_zones.h"
 
 namespace vak {
 

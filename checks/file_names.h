@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/name_keys.h"
+#include "checks/name_keys.h"
 
 namespace vak {
 

@@ -1,4 +1,4 @@
-#include "driver/name_keys.h"
+#include "checks/name_keys.h"
 
 #include <cstdint>
 

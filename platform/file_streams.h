@@ -3,7 +3,7 @@
 #include <streambuf>
 #include <system_error>
 
-#include "driver/file_layer.h"
+#include "platform/file_layer.h"
 
 namespace vak {
 

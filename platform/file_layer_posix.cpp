@@ -15,7 +15,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "driver/file_layer.h"
+#include "platform/file_layer.h"
 
 namespace vak {
 namespace {

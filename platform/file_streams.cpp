@@ -1,4 +1,4 @@
-#include "driver/file_streams.h"
+#include "platform/file_streams.h"
 
 #include <cstddef>
 

@@ -3,8 +3,8 @@
 #include <deque>
 #include <ostream>
 
-#include "driver/check_report.h"
-#include "driver/served_zones.h"
+#include "checks/check_report.h"
+#include "checks/served_zones.h"
 #include "templates/records.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"

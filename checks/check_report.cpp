@@ -1,4 +1,4 @@
-#include "driver/check_report.h"
+#include "checks/check_report.h"
 
 namespace vak {
 

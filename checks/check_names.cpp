@@ -1,9 +1,9 @@
-#include "driver/check_names.h"
+#include "checks/check_names.h"
 
 #include <string>
 #include <string_view>
 
-#include "driver/check_report.h"
+#include "checks/check_report.h"
 
 namespace vak {
 

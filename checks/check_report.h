@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "driver/name_keys.h"
+#include "checks/name_keys.h"
 #include "templates/diagnostics.h"
 #include "templates/records.h"
 

@@ -1,14 +1,14 @@
-#include "driver/checks.h"
+#include "checks/checks.h"
 
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "driver/check_lines.h"
-#include "driver/check_names.h"
-#include "driver/check_report.h"
-#include "driver/check_values.h"
+#include "checks/check_lines.h"
+#include "checks/check_names.h"
+#include "checks/check_report.h"
+#include "checks/check_values.h"
 #include "templates/diagnostics.h"
 
 namespace vak {

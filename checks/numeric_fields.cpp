@@ -1,10 +1,10 @@
-#include "driver/numeric_fields.h"
+#include "checks/numeric_fields.h"
 
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 
-#include "driver/check_report.h"
+#include "checks/check_report.h"
 
 namespace vak {
 

@@ -1,4 +1,4 @@
-#include "driver/check_values.h"
+#include "checks/check_values.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "driver/check_report.h"
-#include "driver/numeric_fields.h"
+#include "checks/check_report.h"
+#include "checks/numeric_fields.h"
 
 namespace vak {
 

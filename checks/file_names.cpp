@@ -1,9 +1,9 @@
-#include "driver/file_names.h"
+#include "checks/file_names.h"
 
 #include <algorithm>
 #include <array>
 
-#include "driver/check_report.h"
+#include "checks/check_report.h"
 
 namespace vak {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/check_report.h"
-#include "driver/name_keys.h"
+#include "checks/check_report.h"
+#include "checks/name_keys.h"
 #include "templates/records.h"
 
 namespace vak {

@@ -1,8 +1,8 @@
-#include "driver/check_lines.h"
+#include "checks/check_lines.h"
 
 #include <string>
 
-#include "driver/check_report.h"
+#include "checks/check_report.h"
 
 namespace vak {
 

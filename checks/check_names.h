@@ -3,7 +3,7 @@
 #include <optional>
 #include <ostream>
 
-#include "driver/file_names.h"
+#include "checks/file_names.h"
 #include "templates/records.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"

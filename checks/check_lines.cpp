@@ -75,11 +75,13 @@ void checkObject(const R& r, Problem& undelimited, Problem& cutOff, Problem& swa
 
 }  // namespace
 
-void checkObjectLines(const TemplateLists& t, std::ostream& d) {
-  Problem undelimited(d, "template field lines with neither ',' nor ';'");
-  Problem cutOff(d, "template objects cut off by the end of the input");
-  Problem swallowed(d, "template objects that read the lines after them as extra fields");
-  Problem delimiterInValue(d, "template field values that hold ';' or '!'");
+void checkObjectLines(const TemplateLists& t, Diagnostics& d) {
+  // What the program reads otherwise than meant; EnergyPlus may or may not stop on the result.
+  const Severity s = Severity::Warning;
+  Problem undelimited(d, s, "template field lines with neither ',' nor ';'");
+  Problem cutOff(d, s, "template objects cut off by the end of the input");
+  Problem swallowed(d, s, "template objects that read the lines after them as extra fields");
+  Problem delimiterInValue(d, s, "template field values that hold ';' or '!'");
   for (const Termostato& r : t.thermostats) {
     checkObject(r, undelimited, cutOff, swallowed, delimiterInValue);
   }

@@ -26,8 +26,8 @@ NameIndex indexOf(const NameList& named) {
 // Templates of one class sharing a name: EnergyPlus stops on the objects written twice.
 template <class R>
 void checkDuplicates(const std::deque<R>& records, std::string_view kind,
-                     std::string_view writtenTwice, std::ostream& d) {
-  Problem duplicate(d, cat(kind, "s that share a name"));
+                     std::string_view writtenTwice, Diagnostics& d) {
+  Problem duplicate(d, Severity::Severe, cat(kind, "s that share a name"));
   NameMap<const R*> seen(records.size());
   for (const R& r : records) {
     if (r.name.empty() || !given(r, &R::name)) continue;
@@ -65,12 +65,13 @@ NameKeys writtenSchedules(const TemplateLists& t, bool vrf) {
 
 class References {
  public:
-  References(const TemplateLists& t, const FileNames& names, bool vrf, std::ostream& d)
+  References(const TemplateLists& t, const FileNames& names, bool vrf, Diagnostics& d)
       : zones_(indexOf(names.zones)),
         schedules_(indexOf(names.schedules)),
         written_(writtenSchedules(t, vrf)),
-        noZone_(d, "template fields naming a zone that no Zone defines"),
-        noSchedule_(d, "template fields naming a schedule that nothing defines") {}
+        noZone_(d, Severity::Severe, "template fields naming a zone that no Zone defines"),
+        noSchedule_(d, Severity::Severe, "template fields naming a schedule that nothing defines") {
+  }
 
   template <class R>
   void zone(const R& r, std::string R::*member) {
@@ -148,8 +149,9 @@ struct NamesReferred {
 // The modeller's own objects that the program writes again for a served zone, and schedules
 // of the file that carry the name of a schedule the program writes.
 void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
-                     bool vrf, std::ostream& d) {
-  Problem schedule(d, "schedules of the file named like a schedule the program writes");
+                     bool vrf, Diagnostics& d) {
+  Problem schedule(d, Severity::Severe,
+                   "schedules of the file named like a schedule the program writes");
   const NameKeys written = writtenSchedules(t, vrf);
   if (written.empty()) return;  // no template writes anything
   for (const NamedAt& s : names.schedules) {
@@ -168,7 +170,7 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
     connected.tryEmplace(u.zoneName, &u);
     if (members.isMember(i)) controlled.tryEmplace(u.zoneName, &u);
   }
-  Problem connection(d,
+  Problem connection(d, Severity::Severe,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {
     const Indoor* const* unit = connected.find(c.name);
@@ -181,7 +183,8 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
                  "without an indoor unit");
     });
   }
-  Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
+  Problem control(d, Severity::Severe,
+                  "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
   for (const NamedAt& c : names.thermostatZones) {
     const Indoor* const* unit = controlled.find(c.name);
     if (unit == nullptr) continue;
@@ -204,7 +207,7 @@ NameKeys namesLookedUp(const TemplateLists& t, const VrfMembership& members, boo
 }
 
 void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
-                bool vrf, std::ostream& d) {
+                bool vrf, Diagnostics& d) {
   checkDuplicates(t.thermostats, "thermostat",
                   "its dual set-point object and constant schedules are written twice", d);
   if (vrf) {
@@ -223,8 +226,9 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
   }
   if (!refersToTheFile) return;
   if (!names.anyZone) {
-    note(d) << "the file defines no Zone, so it is taken for a part of a model: the zones and "
-               "schedules that templates name are not checked\n";
+    d.note(
+        "the file defines no Zone, so it is taken for a part of a model: the zones and "
+        "schedules that templates name are not checked");
     return;
   }
   References refs(t, names, vrf, d);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 
 #include "checks/file_names.h"
+#include "templates/diagnostics.h"
 #include "templates/records.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
@@ -18,6 +18,6 @@ NameKeys namesLookedUp(const TemplateLists& templates, const VrfMembership& memb
 // but nothing defines, and the modeller's own objects that collide with what is written.
 // `vrf`: VRF objects are about to be written.
 void checkNames(const TemplateLists& templates, const FileNames& names,
-                const VrfMembership& members, bool vrf, std::ostream& diagnostics);
+                const VrfMembership& members, bool vrf, Diagnostics& diagnostics);
 
 }  // namespace vak

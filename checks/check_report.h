@@ -31,13 +31,13 @@ std::string cat(const Pieces&... pieces) {
 // One kind of problem: the first few occurrences in full, then how many more there were.
 class Problem {
  public:
-  Problem(std::ostream& diagnostics, std::string more)
-      : diagnostics_(diagnostics), more_(std::move(more)) {}
+  Problem(Diagnostics& diagnostics, Severity severity, std::string more)
+      : diagnostics_(diagnostics), severity_(severity), more_(std::move(more)) {}
   Problem(const Problem&) = delete;
   Problem& operator=(const Problem&) = delete;
   ~Problem() {
     if (count_ > kShownPerProblem) {
-      warning(diagnostics_) << count_ - kShownPerProblem << " more " << more_ << '\n';
+      diagnostics_.warning(worst_, 0, cat(count_ - kShownPerProblem, " more ", more_));
     }
   }
 
@@ -45,11 +45,22 @@ class Problem {
   // only for the occurrences shown: most of many are only counted.
   template <class Message>
   void operator()(std::size_t line, const Message& message) {
-    if (++count_ <= kShownPerProblem) warningAt(diagnostics_, line) << message() << '\n';
+    (*this)(line, severity_, message);
+  }
+  // One whose consequence differs from the kind's.
+  template <class Message>
+  void operator()(std::size_t line, Severity severity, const Message& message) {
+    if (++count_ <= kShownPerProblem) {
+      diagnostics_.warning(severity, line, message());
+    } else if (severity > worst_) {
+      worst_ = severity;  // of those only counted
+    }
   }
 
  private:
-  std::ostream& diagnostics_;
+  Diagnostics& diagnostics_;
+  Severity severity_;
+  Severity worst_ = Severity::Note;
   std::string more_;  // owned: a name built for the call must outlive it
   std::size_t count_ = 0;
 };

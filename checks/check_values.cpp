@@ -119,10 +119,11 @@ bool servesMasterZone(const Outdoor& o, std::span<const Indoor* const> members,
 
 }  // namespace
 
-void checkThermostatValues(const std::deque<Termostato>& thermostats, std::ostream& d) {
+void checkThermostatValues(const std::deque<Termostato>& thermostats, Diagnostics& d) {
   using T = Termostato;
-  Problem neither(d, "thermostat set-points with neither a schedule nor a constant");
-  Problem notNumber(d, "thermostat set-points that are not numbers");
+  Problem neither(d, Severity::Severe,
+                  "thermostat set-points with neither a schedule nor a constant");
+  Problem notNumber(d, Severity::Severe, "thermostat set-points that are not numbers");
   struct Side {
     std::string_view what;
     std::string T::*schedule;
@@ -157,13 +158,14 @@ void checkThermostatValues(const std::deque<Termostato>& thermostats, std::ostre
 }
 
 void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& servedZones,
-                        const VrfMembership& members, VrfVersion version, std::ostream& d) {
-  Problem priority(d, "outdoor units with an unknown masterThermostatPriorityControlType");
-  Problem prioritySchedule(d, "outdoor units with Scheduled priority but no schedule");
-  Problem master(d, "outdoor units whose master thermostat zone is none of their zones");
-  Problem defrost(d, "outdoor units with an unknown defrostStrategy");
-  Problem notNumber(d, "outdoor unit fields that are not numbers EnergyPlus takes");
-  Problem outside(d, "outdoor unit numbers outside their limits");
+                        const VrfMembership& members, VrfVersion version, Diagnostics& d) {
+  const Severity stops = Severity::Severe;
+  Problem priority(d, stops, "outdoor units with an unknown masterThermostatPriorityControlType");
+  Problem prioritySchedule(d, stops, "outdoor units with Scheduled priority but no schedule");
+  Problem master(d, stops, "outdoor units whose master thermostat zone is none of their zones");
+  Problem defrost(d, stops, "outdoor units with an unknown defrostStrategy");
+  Problem notNumber(d, stops, "outdoor unit fields that are not numbers EnergyPlus takes");
+  Problem outside(d, stops, "outdoor unit numbers outside their limits");
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     const Outdoor& o = outdoor[i];
     // A blank control type is MasterThermostatPriority, the dictionary's default.
@@ -190,27 +192,32 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
         !served.empty() && given(o, &Outdoor::masterThermostatZoneName)) {
       const bool empty = trimmed(o.masterThermostatZoneName).empty();
       if (!servesMasterZone(o, served, servedZones)) {
-        master(lineOf(o, &Outdoor::masterThermostatZoneName), [&] {
-          std::string zones;
-          for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
-            zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
-          }
-          if (served.size() > kShownPerProblem) zones += ", ...";
-          const ServedZones::Zone* zone =
-              empty ? nullptr : servedZones.find(o.masterThermostatZoneName);
-          const Indoor* other = zone != nullptr ? zone->first[0] : nullptr;
-          const std::string where =
-              other != nullptr ? cat(" is served by ", subject(*other), " of outdoor unit ",
-                                     quoted(other->outdoorUnitName), ", not by one of this unit's")
-                               : std::string(" is not the zone of one of its indoor units");
-          const std::string what =
-              empty ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
-                    : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
-                          "; EnergyPlus checks only that the field is filled in, then reads "
-                          "past the end of the unit's terminal unit list, with undefined "
-                          "results");
-          return cat(subject(o), ": ", what, "; write one of its zones (", zones, ")");
-        });
+        // An empty zone stops EnergyPlus; another unit's zone runs on, with undefined results.
+        master(
+            lineOf(o, &Outdoor::masterThermostatZoneName),
+            empty ? Severity::Severe : Severity::Warning, [&] {
+              std::string zones;
+              for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
+                zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
+              }
+              if (served.size() > kShownPerProblem) zones += ", ...";
+              const ServedZones::Zone* zone =
+                  empty ? nullptr : servedZones.find(o.masterThermostatZoneName);
+              const Indoor* other = zone != nullptr ? zone->first[0] : nullptr;
+              const std::string where =
+                  other != nullptr
+                      ? cat(" is served by ", subject(*other), " of outdoor unit ",
+                            quoted(other->outdoorUnitName), ", not by one of this unit's")
+                      : std::string(" is not the zone of one of its indoor units");
+              const std::string what =
+                  empty
+                      ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
+                      : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
+                            "; EnergyPlus checks only that the field is filled in, then reads "
+                            "past the end of the unit's terminal unit list, with undefined "
+                            "results");
+              return cat(subject(o), ": ", what, "; write one of its zones (", zones, ")");
+            });
       }
     }
     if (keywordOf(o.defrostStrategy, kDefrostStrategies).empty() &&
@@ -226,12 +233,13 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
   }
 }
 
-IndoorValueChecks::IndoorValueChecks(VrfVersion version, std::ostream& d)
+IndoorValueChecks::IndoorValueChecks(VrfVersion version, Diagnostics& d)
     : version_(version),
-      fanMode_(d, "indoor units whose fanOperatingMode is \"Auto\" in another form"),
-      notNumber_(d, "indoor unit fields that are not numbers EnergyPlus takes"),
-      outside_(d, "indoor unit numbers outside their limits"),
-      outdoorAir_(d, "indoor units with more outdoor air than supply air") {}
+      fanMode_(d, Severity::Warning,
+               "indoor units whose fanOperatingMode is \"Auto\" in another form"),
+      notNumber_(d, Severity::Severe, "indoor unit fields that are not numbers EnergyPlus takes"),
+      outside_(d, Severity::Severe, "indoor unit numbers outside their limits"),
+      outdoorAir_(d, Severity::Warning, "indoor units with more outdoor air than supply air") {}
 
 void IndoorValueChecks::check(const Indoor& u) {
   if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {

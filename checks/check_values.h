@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <ostream>
 
 #include "checks/check_report.h"
 #include "checks/served_zones.h"
@@ -13,13 +12,12 @@ namespace vak {
 
 // Thermostats: a set-point that is neither a schedule nor a constant, and constants that are
 // not numbers.
-void checkThermostatValues(const std::deque<Termostato>& thermostats, std::ostream& diagnostics);
+void checkThermostatValues(const std::deque<Termostato>& thermostats, Diagnostics& diagnostics);
 
 // Outdoor units: keywords, the master thermostat zone, and numbers within the limits of the
 // fields they are written to.
 void checkOutdoorValues(const std::deque<VRVUnidadExterior>& outdoor, const ServedZones& zones,
-                        const VrfMembership& members, VrfVersion version,
-                        std::ostream& diagnostics);
+                        const VrfMembership& members, VrfVersion version, Diagnostics& diagnostics);
 
 // Indoor units that are written, one at a time: the fan operating mode, numbers within the
 // limits of the fields they are written to, and the outdoor air flow against the supply air
@@ -27,7 +25,7 @@ void checkOutdoorValues(const std::deque<VRVUnidadExterior>& outdoor, const Serv
 // at the end.
 class IndoorValueChecks {
  public:
-  IndoorValueChecks(VrfVersion version, std::ostream& diagnostics);
+  IndoorValueChecks(VrfVersion version, Diagnostics& diagnostics);
   void check(const VRVUnidadInterior& unit);
 
  private:

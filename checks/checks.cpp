@@ -1,6 +1,5 @@
 #include "checks/checks.h"
 
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,34 +21,38 @@ constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 
 // Why no VRF object is written for the outdoor units: the file's Version names no release whose
 // layout the program writes.
-void checkVersion(const ScanResult& scanned, std::ostream& d) {
+void checkVersion(const ScanResult& scanned, Diagnostics& d) {
+  // EnergyPlus runs, without the system.
+  const Severity s = Severity::Warning;
   const std::string what = cat("no VRF object is written for the ",
                                counted(scanned.templates.outdoorUnits.size(), "outdoor unit"),
                                " and the zones get no HVAC");
   if (scanned.versions.empty()) {
-    warning(d) << "the file has no Version object, so " << what
-               << "; add one that names the EnergyPlus release of the model, such as "
-                  "\"Version, 24.1;\"\n";
+    d.warning(s, 0,
+              cat("the file has no Version object, so ", what,
+                  "; add one that names the EnergyPlus release of the model, such as "
+                  "\"Version, 24.1;\""));
     return;
   }
   const VersionObject& v = scanned.versions.back();
   if (v.value.empty()) {
-    warningAt(d, v.line) << "the Version object holds no value, so " << what
-                         << "; write the EnergyPlus release of the model, such as "
-                            "\"Version, 24.1;\"\n";
+    d.warning(s, v.line,
+              cat("the Version object holds no value, so ", what,
+                  "; write the EnergyPlus release of the model, such as \"Version, 24.1;\""));
     return;
   }
-  warningAt(d, v.line) << "the Version value " << quoted(v.value)
-                       << " names no release whose object layout the program writes, so " << what
-                       << "; the supported releases are " << supportedReleases()
-                       << " (with any patch or build part, such as \"24.1.0\"); declare one of "
-                          "them and write the file's objects for that release, carrying a model "
-                          "of another release forward with EnergyPlus's version updater\n";
+  d.warning(s, v.line,
+            cat("the Version value ", quoted(v.value),
+                " names no release whose object layout the program writes, so ", what,
+                "; the supported releases are ", supportedReleases(),
+                " (with any patch or build part, such as \"24.1.0\"); declare one of them and "
+                "write the file's objects for that release, carrying a model of another release "
+                "forward with EnergyPlus's version updater"));
 }
 
 // EnergyPlus takes one Version object; the program, the last.
-void checkVersionObjects(const std::vector<VersionObject>& versions, std::ostream& d) {
-  Problem again(d, "further Version objects");
+void checkVersionObjects(const std::vector<VersionObject>& versions, Diagnostics& d) {
+  Problem again(d, Severity::Warning, "further Version objects");
   for (std::size_t i = 1; i < versions.size(); ++i) {
     again(versions[i].line, [&] {
       return cat("another Version object, after the one at line ", versions[0].line,
@@ -91,18 +94,19 @@ void checkMembership(const Indoor& u, const std::deque<Outdoor>& outdoor, Proble
 
 // The units' own checks, and `values` of those that are written, in one pass over the units.
 void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, VrfVersion version,
-                      IndoorValueChecks& values, std::ostream& d) {
+                      IndoorValueChecks& values, Diagnostics& d) {
   const auto& thermostats = scanned.templates.thermostats;
   // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
   NameMap<const Termostato*> thermostatByKey(thermostats.size());
   for (const Termostato& t : thermostats) thermostatByKey.tryEmplace(t.name, &t);
 
-  Problem emptyName(d, "indoor units with an empty name");
-  Problem emptyZone(d, "indoor units with an empty zoneName");
-  Problem dangling(d, "indoor units naming an outdoor unit that does not exist");
-  Problem noThermostat(d, "indoor units naming a thermostat that does not exist");
-  Problem placement(d, "indoor units whose fanPlacement is not DrawThrough");
-  Problem availability(d, "indoor units with an empty availabilityScheduleName");
+  const Severity stops = Severity::Severe;
+  Problem emptyName(d, stops, "indoor units with an empty name");
+  Problem emptyZone(d, stops, "indoor units with an empty zoneName");
+  Problem dangling(d, stops, "indoor units naming an outdoor unit that does not exist");
+  Problem noThermostat(d, stops, "indoor units naming a thermostat that does not exist");
+  Problem placement(d, stops, "indoor units whose fanPlacement is not DrawThrough");
+  Problem availability(d, stops, "indoor units with an empty availabilityScheduleName");
   const std::deque<Indoor>& indoor = scanned.templates.indoorUnits;
   for (std::size_t i = 0; i < indoor.size(); ++i) {
     const Indoor& u = indoor[i];
@@ -155,15 +159,16 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
     values.check(u);
   }
   if (thermostats.empty()) {
-    warning(d) << "VRF objects are written but there is no thermostat template, so "
-                  "\"CualquierValor\", \"Siempre 4\" and the zone controls' DualSetPoint objects "
-                  "are never defined and "
-               << kStops << "; add a " << Termostato::kClassName << '\n';
+    d.warning(Severity::Severe, 0,
+              cat("VRF objects are written but there is no thermostat template, so "
+                  "\"CualquierValor\", \"Siempre 4\" and the zone controls' DualSetPoint "
+                  "objects are never defined and ",
+                  kStops, "; add a ", Termostato::kClassName));
   }
 }
 
-void checkZones(const ServedZones& served, std::ostream& d) {
-  Problem shared(d, "zones served by more than one indoor unit");
+void checkZones(const ServedZones& served, Diagnostics& d) {
+  Problem shared(d, Severity::Severe, "zones served by more than one indoor unit");
   for (const ServedZones::Zone& zone : served.zones()) {
     if (zone.count < 2) continue;
     shared(lineOf(*zone.first[1], &Indoor::zoneName), [&] {
@@ -183,9 +188,9 @@ void checkZones(const ServedZones& served, std::ostream& d) {
 }
 
 void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& members,
-                       std::ostream& d) {
-  Problem emptyName(d, "outdoor units with an empty name");
-  Problem unused(d, "outdoor units that serve no indoor unit");
+                       Diagnostics& d) {
+  Problem emptyName(d, Severity::Severe, "outdoor units with an empty name");
+  Problem unused(d, Severity::Severe, "outdoor units that serve no indoor unit");
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     const Outdoor& o = outdoor[i];
     const std::size_t served = members.membersOf(i).size();
@@ -214,7 +219,7 @@ void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& 
 }  // namespace
 
 void checkTemplates(const ScanResult& scanned, const FileNames& names, const VrfMembership& members,
-                    std::optional<VrfLayout> layout, std::ostream& diagnostics) {
+                    std::optional<VrfLayout> layout, Diagnostics& diagnostics) {
   const TemplateLists& t = scanned.templates;
   const bool anyTemplate =
       !t.thermostats.empty() || !t.indoorUnits.empty() || !t.outdoorUnits.empty();
@@ -222,10 +227,11 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
   checkObjectLines(t, diagnostics);
   if (!t.outdoorUnits.empty() && !layout) checkVersion(scanned, diagnostics);
   if (!t.indoorUnits.empty() && t.outdoorUnits.empty()) {
-    warning(diagnostics) << counted(t.indoorUnits.size(), "indoor unit")
-                         << " but no outdoor unit; nothing is generated for them, so their zones "
-                            "get no HVAC; add a "
-                         << Outdoor::kClassName << " and name it in their outdoorUnitName\n";
+    diagnostics.warning(Severity::Warning, 0,
+                        cat(counted(t.indoorUnits.size(), "indoor unit"),
+                            " but no outdoor unit; nothing is generated for them, so their zones "
+                            "get no HVAC; add a ",
+                            Outdoor::kClassName, " and name it in their outdoorUnitName"));
   }
   checkThermostatValues(t.thermostats, diagnostics);
   checkNames(t, names, members, layout.has_value(), diagnostics);
@@ -236,12 +242,12 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
   checkOutdoorValues(t.outdoorUnits, zones, members, vrf, diagnostics);
   // The values of the indoor units are checked in the same pass over them; their messages
   // follow those of the units.
-  std::ostringstream valueMessages;
+  Diagnostics valueMessages;
   {
     IndoorValueChecks values(vrf, valueMessages);
     checkIndoorUnits(scanned, members, vrf, values, diagnostics);
   }
-  diagnostics << valueMessages.str();
+  diagnostics.add(valueMessages);
   checkZones(zones, diagnostics);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 
 #include "checks/file_names.h"
 #include "driver/scan.h"
+#include "templates/diagnostics.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
 
@@ -15,6 +15,6 @@ namespace vak {
 // the names that the templates use (see namesLookedUp). `layout` is the one about to be written,
 // if any. Many units with the same problem are summarised, not listed.
 void checkTemplates(const ScanResult& scanned, const FileNames& names, const VrfMembership& members,
-                    std::optional<VrfLayout> layout, std::ostream& diagnostics);
+                    std::optional<VrfLayout> layout, Diagnostics& diagnostics);
 
 }  // namespace vak

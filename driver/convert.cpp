@@ -1,5 +1,6 @@
 #include "driver/convert.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "checks/check_names.h"
@@ -10,6 +11,7 @@
 #include "templates/line_source.h"
 #include "writers/idf_lines.h"
 #include "writers/line_sink.h"
+#include "writers/preprocessor_messages.h"
 #include "writers/thermostat.h"
 #include "writers/vrf.h"
 #include "writers/vrf_membership.h"
@@ -35,12 +37,17 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
     LineSource again(in);
     names = collectNames(again, wanted);
   }
-  checkTemplates(scanned, names, members, vrf, diagnostics);
+  Diagnostics messages(&diagnostics);
+  checkTemplates(scanned, names, members, vrf, messages);
+  const bool warned = std::ranges::any_of(
+      messages.messages(), [](const Message& m) { return m.severity != Severity::Note; });
 
-  if (!t.thermostats.empty() || vrf) {
+  if (!t.thermostats.empty() || vrf || warned) {
     IdfLines lines(sink);  // grows the output buffer for the generated text
     if (!t.thermostats.empty()) writeThermostats(lines, t.thermostats);
     if (vrf) writeVrfSystem(lines, t.indoorUnits, t.outdoorUnits, members, *vrf);
+    // Where modellers look: EnergyPlus lists these at the start of its error file.
+    writePreprocessorMessages(lines, messages.messages());
   }
   sink.flush();
 }

@@ -110,11 +110,13 @@ TEST(VrfMembership, PerIndoorUnitByTheExactName) {
 
 TEST(Problem, BuildsTheMessagesOfTheOccurrencesShownOnly) {
   std::ostringstream out;
+  Diagnostics d(&out);
   int built = 0;
   {
-    Problem p(out, "units with a problem");
+    Problem p(d, Severity::Warning, "units with a problem");
     for (std::size_t line = 1; line <= 5; ++line) {
-      p(line * 10, [&] {
+      // The summary counts as the worst of those it counts.
+      p(line * 10, line == 4 ? Severity::Severe : Severity::Warning, [&] {
         ++built;
         return "unit " + std::to_string(line);
       });
@@ -124,12 +126,17 @@ TEST(Problem, BuildsTheMessagesOfTheOccurrencesShownOnly) {
   EXPECT_EQ(out.str(), test::lines("in.idf:10: warning: unit 1", "in.idf:20: warning: unit 2",
                                    "in.idf:30: warning: unit 3",
                                    "expandVAKobjects: warning: 2 more units with a problem"));
+  ASSERT_EQ(d.messages().size(), 4u);
+  EXPECT_EQ(d.messages()[3].severity, Severity::Severe);
+  EXPECT_EQ(d.messages()[3].line, 0u);
   std::ostringstream few;
+  Diagnostics fewer(&few);
   {
-    Problem p(few, "units with a problem");
+    Problem p(fewer, Severity::Severe, "units with a problem");
     for (std::size_t line = 1; line <= 3; ++line) p(line, [] { return std::string("x"); });
   }
   EXPECT_EQ(few.str().find("more"), std::string::npos) << few.str();
+  EXPECT_EQ(fewer.messages().at(2).severity, Severity::Severe);
 }
 
 }  // namespace

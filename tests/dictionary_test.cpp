@@ -350,8 +350,48 @@ TEST(CurrentLayout, EveryGeneratedClassFitsTheDictionaryOf26_1) {
   std::set<std::string> classes;
   for (const Object& o : objectsOf(run.output)) classes.insert(o.className);
   const Dictionary d("26.1");
-  EXPECT_EQ(classes.size(), 21u) << "the 20 classes and Version";
+  EXPECT_EQ(classes.size(), 22u) << "the 20 classes, Version, and the message of its one warning\n"
+                                 << run.diagnostics;
   EXPECT_EQ(joined(problemsOf(run.output, d)), "");
+}
+
+// The messages passed on to EnergyPlus, from a model full of mistakes, against the entry of
+// every release: one object per warning, each field a whole value of at most 99 characters.
+TEST(PreprocessorMessages, FitEveryDictionary) {
+  const std::string model = slurp(fs::path(VAK_GOLDEN_DIR) / "vrf_empty_fields_71" / "in.idf");
+  const test::Run run = test::expand(model);
+  std::vector<Object> messages;
+  for (const Object& o : objectsOf(run.output)) {
+    if (o.className == "Output:PreprocessorMessage") messages.push_back(o);
+  }
+  std::size_t warnings = 0;
+  for (std::size_t at = 0; (at = run.diagnostics.find(": warning: ", at)) != std::string::npos;) {
+    ++warnings;
+    ++at;
+  }
+  EXPECT_EQ(messages.size(), warnings);
+  std::string text;
+  for (const Object& o : messages) {
+    text += o.className + ",\n";
+    for (std::size_t i = 0; i < o.fields.size(); ++i) {
+      text += "  " + o.fields[i] + (i + 1 == o.fields.size() ? ";\n" : ",\n");
+      EXPECT_LE(o.fields[i].size(), 99u) << o.where();
+    }
+    EXPECT_EQ(o.fields[0], "expandVAKobjects");
+    EXPECT_GE(o.fields.size(), 3u);
+  }
+  // A "," ";" or "!" inside a value would split or cut its line.
+  const std::string lines = run.output.substr(run.output.find("Output:PreprocessorMessage,"));
+  std::istringstream in(lines);
+  for (std::string line; std::getline(in, line);) {
+    std::string value = line.substr(0, line.find("  !- "));
+    value.erase(value.find_last_not_of(' ') + 1);
+    if (value.empty() || value.starts_with("!-")) continue;
+    EXPECT_EQ(value.find_first_of(",;!"), value.size() - 1) << line;
+  }
+  for (const std::string& release : kReleases) {
+    EXPECT_EQ(joined(problemsOf(text, Dictionary(release))), "") << release;
+  }
 }
 
 // The numeric limits that the checks hold in code, against the dictionaries. Each template

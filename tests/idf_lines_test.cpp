@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "writers/line_sink.h"
+#include "writers/preprocessor_messages.h"
 #include "writers/vrf_version.h"
 
 namespace vak {
@@ -142,6 +143,36 @@ TEST(JoinedLines, ACarriageReturnHeldFromTheInputComesFirst) {
       },
       true);
   EXPECT_EQ(text, "copied\rHead,\r\na, !- starts the line\r\n");
+}
+
+// A message as the object's lines hold it: its line first, each "," ";" and "!" replaced, cut at
+// blanks into lines of at most 99 characters, and at most 10 of them.
+TEST(PreprocessorMessages, LinesOfAMessage) {
+  using L = std::vector<std::string>;
+  EXPECT_EQ(messageLines({Severity::Severe, 12, "a \"x,y;z!\" b; c, d! e ';' f"}),
+            (L{"in.idf line 12: a \"x<comma>y<semicolon>z<exclamation mark>\" b. c / d. e "
+               "'<semicolon>' f"}));
+  // A quote inside a quoted value does not end it; EnergyPlus's comes after it.
+  EXPECT_EQ(messageLines({Severity::Warning, 0, "v \"a\\\",b\" then, \"c\\\\\", d"}),
+            (L{"v \"a\\\"<comma>b\" then / \"c\\\\\" / d"}));
+
+  const std::string word99(99, 'w');
+  EXPECT_EQ(messageLines({Severity::Warning, 0, word99 + " x"}), (L{word99, "x"}));
+  EXPECT_EQ(messageLines({Severity::Warning, 0, word99.substr(1) + " x"}),
+            (L{word99.substr(1), "x"}));
+  EXPECT_EQ(messageLines({Severity::Warning, 0, std::string(98, 'w') + " xy"}),
+            (L{std::string(98, 'w'), "xy"}));
+  EXPECT_EQ(messageLines({Severity::Warning, 0, word99 + "vv"}), (L{word99, "vv"}));
+
+  // Ten lines in full, and one word more.
+  std::string tenLines;
+  for (int i = 0; i < 10; ++i) tenLines += (i ? " " : "") + word99;
+  EXPECT_EQ(messageLines({Severity::Warning, 0, tenLines}).size(), 10u);
+  const L cut = messageLines({Severity::Warning, 0, tenLines + " end"});
+  ASSERT_EQ(cut.size(), 10u);
+  EXPECT_EQ(cut[8], word99);
+  EXPECT_EQ(cut[9], word99.substr(0, 69) + " (continued on standard error)");
+  for (const std::string& line : cut) EXPECT_LE(line.size(), 99u);
 }
 
 }  // namespace

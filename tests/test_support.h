@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -52,11 +53,54 @@ inline Scanned scanWith(const std::string& input, std::size_t capacity,
   return s;
 }
 
+// Every message passed on to EnergyPlus counts as what it says: Severe where it says that
+// EnergyPlus stops, Warning otherwise. A count of further messages says nothing of itself.
+inline void expectSeveritiesAsTheMessagesSay(const std::string& output) {
+  const std::size_t start = output.find("OUTPUT:PREPROCESSORMESSAGE ===========");
+  if (start == std::string::npos) return;
+  std::istringstream in(output.substr(start));
+  std::string severity, text;
+  const auto check = [&] {
+    if (severity.empty()) return;
+    const bool stops = text.find("EnergyPlus stops") != std::string::npos;
+    const bool count = text.find(" more ") != std::string::npos &&
+                       text.find_first_not_of("0123456789") == text.find(' ');
+    if (!count) {
+      EXPECT_EQ(severity, stops ? "Severe" : "Warning") << text;
+    }
+  };
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // A field line: five blanks, the value and its delimiter, blanks, the comment.
+    std::string value = line.substr(0, line.find("  !- "));
+    value.erase(0, value.find_first_not_of(' '));
+    value.erase(value.find_last_not_of(' ') + 1);
+    if (!value.empty()) value.pop_back();
+    if (line == "Output:PreprocessorMessage,") {
+      check();
+      text.clear();
+    } else if (line.ends_with("!- Error Severity")) {
+      severity = value;
+    } else if (line.find("!- Message Line") != std::string::npos) {
+      text += value + " ";
+    }
+  }
+  check();
+}
+
 inline Run expand(std::string_view input) {
   std::istringstream in{std::string(input)};
   std::ostringstream out, console, diagnostics;
   convert(in, out, console, diagnostics);
+  expectSeveritiesAsTheMessagesSay(out.str());
   return {out.str(), console.str(), diagnostics.str()};
+}
+
+// The output up to the messages passed on to EnergyPlus, if any.
+inline std::string withoutMessages(const std::string& output) {
+  const std::size_t at =
+      output.find("\n\n!-   ===========  ALL OBJECTS IN CLASS: OUTPUT:PREPROCESSORMESSAGE");
+  return at == std::string::npos ? output : output.substr(0, at + 1);
 }
 
 // Joins lines, each followed by "\n", so that expected texts read line by line.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program and its tests with MinGW-w64 and checks them under wine: the
 # same bytes as the Linux build on the examples and on awkward inputs, a second run in the same
-# folder, and the test suite. Usage: .ci/windows.sh [linux-build-dir]   (default: build)
+# folder, the test suite, the zip, and the runner for cmd in it.
+# Usage: .ci/windows.sh [linux-build-dir]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
@@ -72,5 +73,49 @@ cp "$cases/office-7.1/in.idf" "$work/zip/"
 (cd "$work/zip" && wine "$zipped" >/dev/null)
 cmp "$work/zip/expandedVAK.idf" "$cases/office-7.1/linux/expandedVAK.idf"
 echo "windows: $(basename build-win/*.zip) holds a working program"
+
+# The runner for cmd from the zip, beside the program in a folder with a blank that the runs
+# start in (a quoted runner would lose its quotes to "cmd /c"), with stand-ins on wine's PATH
+# (tests/stand_in.cpp): energyplus, and a failing expandVAKobjects for a runner alone.
+unpacked=$(dirname "$zipped")
+test -f "$unpacked/run-with-energyplus.sh"
+[ "$(grep -c $'\r$' "$unpacked/run-with-energyplus.bat")" -eq "$(wc -l <"$unpacked/run-with-energyplus.bat")" ] ||
+  { echo "windows: the zipped runner's lines do not all end with CR LF"; exit 1; }
+stand_ins=$work/stand-ins runs="$work/program dir"
+mkdir -p "$stand_ins" "$runs/my model" "$work/alone"
+cp "$unpacked/run-with-energyplus.bat" "$unpacked/expandVAKobjects.exe" "$runs/"
+for name in energyplus expandVAKobjects; do cp build-win/tests/vak_stand_in.exe "$stand_ins/$name.exe"; done
+cp "$unpacked/run-with-energyplus.bat" "$work/alone/"
+printf 'Version,\n  8.0;\n' >"$runs/my model/in.idf"
+WINEPATH=$(winepath -w "$stand_ins") STAND_IN_RECORDS=$(winepath -w "$stand_ins")
+export WINEPATH STAND_IN_RECORDS
+alone_runner=$(winepath -w "$work/alone")\\run-with-energyplus.bat
+model=$(winepath -w "$runs/my model")
+# Runs the runner and its arguments in $runs: a name, the status wanted, and the lines that the
+# stand-in energyplus must have written down ("" when it must not have run).
+runner() {
+  local name=$1 want=$2 record=$3 status=0
+  shift 3
+  rm -f "$stand_ins"/*.record
+  (cd "$runs" && wine cmd /c "$@" >/dev/null 2>&1) || status=$?
+  local got
+  got=$(tr -d '\r' 2>/dev/null <"$stand_ins/energyplus.record") || true
+  [ "$status" = "$want" ] && [ "$got" = "$record" ] ||
+    { printf 'windows: runner: %s: status %s (want %s), energyplus got:\n%s\n' "$name" "$status" "$want" "$got"; exit 1; }
+}
+runner "a relative weather file, options passed on" 0 \
+  "$model"$'\n-w\n'"$(winepath -w "$runs")"$'\\w 1.epw\n-r\n-p\na b\nexpandedVAK.idf\ninput present' \
+  run-with-energyplus.bat "my model" "w 1.epw" -r -p "a b"
+[ ! -e "$stand_ins/expandVAKobjects.record" ] || { echo "windows: runner: took the program on PATH"; exit 1; }
+STAND_IN_STATUS=5 runner "an absolute weather file, EnergyPlus failing" 5 \
+  "$model"$'\n-w\nC:\\w.epw\nexpandedVAK.idf\ninput present' run-with-energyplus.bat "$model" 'C:\w.epw'
+# 0xC0000005, a crash, of which wine's exit status keeps the low byte.
+STAND_IN_STATUS=-1073741819 runner "expandVAKobjects from PATH, crashing" 5 "" \
+  "$alone_runner" "my model" w.epw
+[ "$(head -1 "$stand_ins/expandVAKobjects.record" | tr -d '\r')" = "$model" ] ||
+  { echo "windows: runner: expandVAKobjects did not run in the model's folder"; exit 1; }
+runner "a missing folder" 2 "" run-with-energyplus.bat "no model" w.epw
+runner "a missing weather file argument" 2 "" run-with-energyplus.bat "my model"
+echo "windows: the zipped runner for cmd runs both programs in the model's folder and passes statuses on"
 
 echo "windows: checks took $((SECONDS - start)) s"

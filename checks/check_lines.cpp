@@ -1,12 +1,16 @@
 #include "checks/check_lines.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "checks/check_report.h"
 
 namespace vak {
 
 namespace {
+
+constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
 
 std::string lineRange(std::size_t first, std::size_t last) {
   if (first == last) return cat("line ", first);
@@ -73,7 +77,87 @@ void checkObject(const R& r, Problem& undelimited, Problem& cutOff, Problem& swa
   }
 }
 
+// What a tab before a value changes where the program compares the value exactly: the fan, and
+// which indoor units belong to which outdoor unit. Nothing where VRF objects are not written.
+struct TabEffects {
+  const VrfMembership* members;  // null when no VRF object is written
+  const TemplateLists& t;
+
+  void operator()(const Termostato&, std::size_t, std::vector<std::string>&) const {}
+
+  void operator()(const VRVUnidadInterior& u, std::size_t index,
+                  std::vector<std::string>& effects) const {
+    if (members == nullptr) return;
+    if (tabBefore(u.fanOperatingMode) && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
+      effects.push_back("the constant fan is written, not the cycling one that \"Auto\" selects");
+    }
+    if (tabBefore(u.outdoorUnitName) && !members->isMember(index)) {
+      effects.push_back(
+          cat("the unit belongs to no outdoor unit, so its terminal unit, fan, coils "
+              "and zone control are not written and ",
+              kStops));
+    }
+  }
+
+  void operator()(const VRVUnidadExterior& o, std::size_t index,
+                  std::vector<std::string>& effects) const {
+    if (members == nullptr || !tabBefore(o.name) || !members->membersOf(index).empty()) return;
+    const bool named = std::any_of(t.indoorUnits.begin(), t.indoorUnits.end(), [&o](const auto& u) {
+      return NameEqual{}(u.outdoorUnitName, o.name);
+    });
+    if (named) {
+      effects.push_back(
+          cat("the indoor units that name it do not belong to it, so their terminal "
+              "units, fans, coils and zone controls are not written and ",
+              kStops));
+    }
+  }
+};
+
+// One message for each object whose field lines hold a tab before a value; the checks of those
+// values say nothing more.
+template <class R>
+void checkTabs(const std::deque<R>& records, const TabEffects& effectsOf, Problem& tabs) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const R& r = records[i];
+    std::string fields;
+    std::size_t first = 0, count = 0;
+    for (std::size_t p = 0; p < R::kFields.size(); ++p) {
+      if (!lineGiven(r, p) || !tabBefore(r.*R::kFields[p].member)) continue;
+      if (count++ == 0) first = p;
+      fields += cat(count == 1 ? "" : ", ", R::kFields[p].name);
+    }
+    if (count == 0) continue;
+    std::vector<std::string> effects;
+    effectsOf(r, i, effects);
+    const bool stops = std::any_of(effects.begin(), effects.end(), [](const std::string& e) {
+      return e.find(kStops) != std::string::npos;
+    });
+    tabs(r.lines.lineOf(first), stops ? Severity::Severe : Severity::Warning, [&] {
+      std::string what;
+      for (const std::string& e : effects) what += "; " + e;
+      if (what.empty()) {
+        what =
+            "; EnergyPlus drops it again where it reads these values, but where the program "
+            "compares a value exactly (\"Auto\", the name of an outdoor unit) it changes "
+            "what is written";
+      }
+      return cat(subject(r), ": a tab stands before the value of ", fields,
+                 ", and the program keeps it as part of the value", what,
+                 "; indent template lines with blanks, not tabs");
+    });
+  }
+}
+
 }  // namespace
+
+void checkTabs(const TemplateLists& t, const VrfMembership* members, Diagnostics& d) {
+  Problem tabs(d, Severity::Warning, "template objects with tabs before values");
+  const TabEffects effects{members, t};
+  checkTabs(t.thermostats, effects, tabs);
+  checkTabs(t.indoorUnits, effects, tabs);
+  checkTabs(t.outdoorUnits, effects, tabs);
+}
 
 void checkObjectLines(const TemplateLists& t, Diagnostics& d) {
   // What the program reads otherwise than meant; EnergyPlus may or may not stop on the result.

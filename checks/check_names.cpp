@@ -23,10 +23,18 @@ NameIndex indexOf(const NameList& named) {
   return index;
 }
 
-// Templates of one class sharing a name: EnergyPlus stops on the objects written twice.
-template <class R>
+// What EnergyPlus does with two objects whose names differ only in letter case or in blanks at
+// their ends, where it does not stop on them; none where it does.
+struct CaseOnly {
+  Severity severity;
+  std::string consequence;
+};
+
+// Templates of one class sharing a name: EnergyPlus stops on the objects written twice, unless
+// `caseOnly` says otherwise for names that differ only in letter case or end blanks.
+template <class R, class CaseOnlyOf>
 void checkDuplicates(const std::deque<R>& records, std::string_view kind,
-                     std::string_view writtenTwice, Diagnostics& d) {
+                     std::string_view writtenTwice, Diagnostics& d, CaseOnlyOf caseOnlyOf) {
   Problem duplicate(d, Severity::Severe, cat(kind, "s that share a name"));
   NameMap<const R*> seen(records.size());
   for (const R& r : records) {
@@ -34,6 +42,18 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
     const auto [found, first] = seen.tryEmplace(r.name, &r);
     if (first) continue;
     const R& earlier = *found;
+    const std::optional<CaseOnly> caseOnly =
+        earlier.name == r.name ? std::nullopt : caseOnlyOf(r, earlier);
+    if (caseOnly) {
+      duplicate(lineOf(r, &R::name), caseOnly->severity, [&] {
+        return cat(subject(r),
+                   ": the name differs only in letter case or in blanks at its ends "
+                   "from ",
+                   quoted(earlier.name), ", the ", kind, " at line ", earlier.lines.classLine, "; ",
+                   caseOnly->consequence, "; give each ", kind, " its own name");
+      });
+      continue;
+    }
     duplicate(lineOf(r, &R::name), [&] {
       const std::string same =
           earlier.name == r.name
@@ -85,6 +105,9 @@ class References {
     });
   }
 
+  // The outdoor unit's checks report a master thermostat zone that is no zone.
+  void masterZone(const Outdoor&) {}
+
   template <class R>
   void schedule(const R& r, std::string R::*member) {
     const std::string& value = r.*member;
@@ -117,6 +140,7 @@ void visitReferences(const TemplateLists& t, const VrfMembership& members, bool 
   if (!vrf) return;
   for (const Outdoor& o : t.outdoorUnits) {
     refs.schedule(o, &Outdoor::availabilityScheduleName);
+    refs.masterZone(o);
     // EnergyPlus looks the priority schedule up only for the Scheduled control type.
     if (equalsIgnoringCase(trimmed(o.masterThermostatPriorityControlType), "Scheduled")) {
       refs.schedule(o, &Outdoor::thermostatPriorityScheduleName);
@@ -141,6 +165,7 @@ struct NamesReferred {
   void schedule(const R& r, std::string R::*member) {
     add(r.*member);
   }
+  void masterZone(const Outdoor& o) { add(o.masterThermostatZoneName); }
   void add(const std::string& name) {
     if (!name.empty()) keys.insert(name);
   }
@@ -207,14 +232,40 @@ NameKeys namesLookedUp(const TemplateLists& t, const VrfMembership& members, boo
 }
 
 void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
-                bool vrf, Diagnostics& d) {
+                bool vrf, const Target& target, Diagnostics& d) {
+  // The current releases keep objects apart whose names differ in letter case, and stop only
+  // on constant schedules that then share a name; a name looked up finds the first object.
+  const auto thermostatCaseOnly = [&target](const Termostato& r,
+                                            const Termostato& earlier) -> std::optional<CaseOnly> {
+    if (!target.current()) return std::nullopt;
+    for (const std::string* mine : {&r.heatingSetpoint, &r.coolingSetpoint}) {
+      for (const std::string* theirs : {&earlier.heatingSetpoint, &earlier.coolingSetpoint}) {
+        if (!mine->empty() && !theirs->empty() &&
+            NameEqual{}(r.name + "_" + *mine, earlier.name + "_" + *theirs)) {
+          return CaseOnly{Severity::Severe,
+                          cat("their constant schedules ", quoted(r.name + "_" + *mine), " and ",
+                              quoted(earlier.name + "_" + *theirs),
+                              " are written under one name "
+                              "and ",
+                              kStops)};
+        }
+      }
+    }
+    return CaseOnly{Severity::Warning,
+                    cat("EnergyPlus runs, but looks up both set-point objects under the first "
+                        "name, so the zones of both thermostats get the set-points of the one "
+                        "at line ",
+                        earlier.lines.classLine)};
+  };
+  const auto always = [](const auto&, const auto&) { return std::optional<CaseOnly>(); };
   checkDuplicates(t.thermostats, "thermostat",
-                  "its dual set-point object and constant schedules are written twice", d);
+                  "its dual set-point object and constant schedules are written twice", d,
+                  thermostatCaseOnly);
   if (vrf) {
     checkDuplicates(t.outdoorUnits, "outdoor unit", "the objects of that system are written twice",
-                    d);
+                    d, always);
     checkDuplicates(t.indoorUnits, "indoor unit",
-                    "its terminal unit, fan, mixer, coils and nodes are written twice", d);
+                    "its terminal unit, fan, mixer, coils and nodes are written twice", d, always);
   }
   checkCollisions(t, names, members, vrf, d);
 

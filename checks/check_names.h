@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "checks/check_report.h"
 #include "checks/file_names.h"
 #include "templates/diagnostics.h"
 #include "templates/records.h"
@@ -16,8 +17,9 @@ NameKeys namesLookedUp(const TemplateLists& templates, const VrfMembership& memb
 
 // Names: templates of one class that share a name, zones and schedules that templates name
 // but nothing defines, and the modeller's own objects that collide with what is written.
-// `vrf`: VRF objects are about to be written.
+// `vrf`: VRF objects are about to be written, for `target`.
 void checkNames(const TemplateLists& templates, const FileNames& names,
-                const VrfMembership& members, bool vrf, Diagnostics& diagnostics);
+                const VrfMembership& members, bool vrf, const Target& target,
+                Diagnostics& diagnostics);
 
 }  // namespace vak

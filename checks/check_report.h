@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -9,10 +10,23 @@
 #include "checks/name_keys.h"
 #include "templates/diagnostics.h"
 #include "templates/records.h"
+#include "writers/vrf_version.h"
 
 namespace vak {
 
 inline constexpr std::size_t kShownPerProblem = 3;
+
+// The EnergyPlus release that the file is written for, where releases differ in what they do
+// with a mistake. EnergyPlus 9.2 and later read their input with other code than 7.1 and 8.0:
+// messages say what the release written does.
+struct Target {
+  std::optional<Release> release;  // none when the file names none
+
+  // The input code of the current layout's releases; without a release, the earlier one.
+  bool current() const { return release && *release >= Release{9, 2}; }
+  // A "D" before the exponent, as in 4.0D-1: read by the releases up to 8.1, written in Fortran.
+  bool readsDExponent() const { return !release || *release <= Release{8, 1}; }
+};
 
 // The pieces of a message joined; numbers are written in decimal.
 inline void appendPiece(std::string& text, std::string_view piece) {
@@ -105,11 +119,17 @@ bool lineGiven(const R& record, std::size_t position) {
   return lines.read(position) && !(position + 1 == n && lines.fieldLines > n);
 }
 
+// Whether a tab stands before a value: the field reader keeps it as part of the value.
+inline bool tabBefore(std::string_view value) {
+  return !value.empty() && value.front() == '\t';
+}
+
 // Whether the field at `position` holds what the modeller wrote: its line gave it, and it took
-// in no ';' or '!', which is reported as such.
+// in no ';' or '!' and no tab before it, which are reported as such.
 template <class R>
 bool given(const R& record, std::size_t position) {
-  return lineGiven(record, position) && !holdsDelimiter(record.*R::kFields[position].member);
+  const std::string& value = record.*R::kFields[position].member;
+  return lineGiven(record, position) && !holdsDelimiter(value) && !tabBefore(value);
 }
 template <class R>
 bool given(const R& record, std::string R::*member) {

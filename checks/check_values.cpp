@@ -8,6 +8,7 @@
 
 #include "checks/check_report.h"
 #include "checks/numeric_fields.h"
+#include "writers/thermostat.h"
 
 namespace vak {
 
@@ -46,20 +47,48 @@ std::string listed(const std::array<std::string_view, N>& keys) {
 // What checkNumber returns for a field without a number: it compares false with any number.
 constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
 
-// One numeric field against its limits. Returns its number, or kNoNumber.
+// Whether a number writes its exponent with "D", as in 4.0D-1.
+bool dExponent(std::string_view number) {
+  return number.find_first_of("dD") != std::string_view::npos;
+}
+
+std::string withEExponent(std::string_view number) {
+  std::string e(trimmed(number));
+  for (char& c : e) c = c == 'd' ? 'e' : c == 'D' ? 'E' : c;
+  return e;
+}
+
+// The message on a number written with a "D" exponent, for a release that may not read it.
 template <class R>
-double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Problem& notNumber,
-                   Problem& outside) {
-  if (!lineGiven(r, f.position)) return kNoNumber;
+std::string dExponentMessage(const R& r, std::string_view field, const std::string& value) {
+  return cat(subject(r), ": ", field, " ", quoted(value),
+             " writes its exponent with \"D\", which EnergyPlus reads only up to 8.1; later "
+             "releases may not take it for a number (26.1 reports a severe error); write ",
+             quoted(withEExponent(value)), ", which every release reads");
+}
+
+}  // namespace
+
+NumberChecks::NumberChecks(std::string_view fields, VrfVersion version, const Target& target,
+                           Diagnostics& d)
+    : version_(version),
+      target_(target),
+      notNumber_(d, Severity::Severe, cat(fields, " that are not numbers EnergyPlus takes")),
+      outside_(d, Severity::Severe, cat(fields, " outside their limits")),
+      dExponent_(d, Severity::Warning, cat(fields, " with a \"D\" exponent")) {}
+
+template <class R>
+double NumberChecks::check(const R& r, const NumericField<R>& f) {
   const std::string& value = r.*f.member;
-  const NumericLimits& limits = f.in(version);
+  if (!lineGiven(r, f.position) || tabBefore(value)) return kNoNumber;
+  const NumericLimits& limits = f.in(version_);
   // Most values are plain numbers within their limits: the rest is looked up only for a message.
   const auto name = [&f] { return R::kFields[f.position].name; };
   const auto line = [&r, &f] { return r.lines.lineOf(f.position); };
   // A number holds no ';' or '!': only a value that is none may have taken one in.
   if (double number = 0; energyPlusNumber(value, number)) {
     if (!within(number, limits)) {
-      outside(line(), [&] {
+      outside_(line(), [&] {
         // An efficiency written as a percentage is the usual slip.
         const bool percentage =
             limits.maximum && limits.maximum->value == 1 && number > 1 && number <= 100;
@@ -68,6 +97,8 @@ double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Pro
                    percentage ? "it as a fraction, such as 0.6 for 60 %"
                               : cat("a value ", describe(limits)));
       });
+    } else if (!target_.readsDExponent() && dExponent(value)) {
+      dExponent_(line(), [&] { return dExponentMessage(r, name(), value); });
     }
     return number;
   }
@@ -75,7 +106,7 @@ double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Pro
   const std::string_view word = trimmed(value);
   if (word.empty()) {
     if (limits.required) {
-      notNumber(line(), [&] {
+      notNumber_(line(), [&] {
         return cat(subject(r), ": ", name(), " is empty, but ", f.writtenTo, " must be given; ",
                    kStops, "; write a number", limits.autosizable ? " or autosize" : "");
       });
@@ -84,13 +115,13 @@ double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Pro
     const bool allowed =
         equalsIgnoringCase(word, "autosize") ? limits.autosizable : limits.autocalculatable;
     if (!allowed) {
-      notNumber(line(), [&] {
+      notNumber_(line(), [&] {
         return cat(subject(r), ": ", name(), " ", quoted(value), " is not allowed in ", f.writtenTo,
                    "; ", kStops, "; write a number");
       });
     }
   } else {
-    notNumber(line(), [&] {
+    notNumber_(line(), [&] {
       return cat(subject(r), ": ", name(), " ", quoted(value),
                  " is not a number as EnergyPlus reads one; ", kStops, "; write a number",
                  limits.autosizable ? " or autosize" : "", " such as 0.5 or 1.5E3");
@@ -98,6 +129,11 @@ double checkNumber(const R& r, const NumericField<R>& f, VrfVersion version, Pro
   }
   return kNoNumber;
 }
+
+template double NumberChecks::check(const Indoor&, const NumericField<Indoor>&);
+template double NumberChecks::check(const Outdoor&, const NumericField<Outdoor>&);
+
+namespace {
 
 // Whether one of the outdoor unit's members serves its master thermostat zone. The zone index
 // answers for a zone that no unit or only a few units serve; a zone of many units, or a blank
@@ -119,11 +155,14 @@ bool servesMasterZone(const Outdoor& o, std::span<const Indoor* const> members,
 
 }  // namespace
 
-void checkThermostatValues(const std::deque<Termostato>& thermostats, Diagnostics& d) {
+void checkThermostatValues(const std::deque<Termostato>& thermostats, const Target& target,
+                           Diagnostics& d) {
   using T = Termostato;
   Problem neither(d, Severity::Severe,
                   "thermostat set-points with neither a schedule nor a constant");
   Problem notNumber(d, Severity::Severe, "thermostat set-points that are not numbers");
+  Problem outside(d, Severity::Severe, "thermostat set-points outside the temperature limits");
+  Problem exponent(d, Severity::Warning, "thermostat set-points with a \"D\" exponent");
   struct Side {
     std::string_view what;
     std::string T::*schedule;
@@ -145,27 +184,50 @@ void checkThermostatValues(const std::deque<Termostato>& thermostats, Diagnostic
                      ", which is never written, and ", kStops,
                      "; give a schedule name or a constant set-point");
         });
-      } else if (!setpoint.empty() && !energyPlusNumber(setpoint)) {
+        continue;
+      }
+      if (setpoint.empty()) continue;
+      double value = 0;
+      if (!energyPlusNumber(setpoint, value)) {
         notNumber(lineOf(t, side.setpoint), [&] {
           return cat(subject(t), ": ", nameOf<T>(side.setpoint), " ", quoted(setpoint),
                      " is not a number as EnergyPlus reads one; the constant schedule ",
                      quoted(t.name + "_" + setpoint), " holds it and ", kStops,
                      "; write a temperature in degC, such as 21.5");
         });
+      } else if (value < kTemperatureLowest || value > kTemperatureHighest) {
+        // A temperature in degF is the usual slip.
+        outside(lineOf(t, side.setpoint), [&] {
+          return cat(subject(t), ": ", nameOf<T>(side.setpoint), " ", quoted(setpoint),
+                     " lies outside the limits of the schedule type limits \"Temperatura\" of "
+                     "its constant schedule (",
+                     std::to_string(kTemperatureLowest), " to ",
+                     std::to_string(kTemperatureHighest), " degC), and ", kStops,
+                     "; write the set-point in degC, such as 21.5");
+        });
+      } else if (!target.readsDExponent() && dExponent(setpoint)) {
+        exponent(lineOf(t, side.setpoint),
+                 [&] { return dExponentMessage(t, nameOf<T>(side.setpoint), setpoint); });
       }
     }
   }
 }
 
 void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& servedZones,
-                        const VrfMembership& members, VrfVersion version, Diagnostics& d) {
+                        const VrfMembership& members, const FileNames& names, VrfVersion version,
+                        const Target& target, Diagnostics& d) {
+  NameMap<bool> fileZoneIndex(names.zones.size());
+  for (const NamedAt& z : names.zones) fileZoneIndex.tryEmplace(z.name, true);
+  // A file without a Zone is a part of a model: its zones are not known.
+  const auto isFileZone = [&](std::string_view name) {
+    return !names.anyZone || fileZoneIndex.contains(name);
+  };
   const Severity stops = Severity::Severe;
   Problem priority(d, stops, "outdoor units with an unknown masterThermostatPriorityControlType");
   Problem prioritySchedule(d, stops, "outdoor units with Scheduled priority but no schedule");
   Problem master(d, stops, "outdoor units whose master thermostat zone is none of their zones");
   Problem defrost(d, stops, "outdoor units with an unknown defrostStrategy");
-  Problem notNumber(d, stops, "outdoor unit fields that are not numbers EnergyPlus takes");
-  Problem outside(d, stops, "outdoor unit numbers outside their limits");
+  NumberChecks numbers("outdoor unit fields", version, target, d);
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     const Outdoor& o = outdoor[i];
     // A blank control type is MasterThermostatPriority, the dictionary's default.
@@ -180,45 +242,61 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
     }
     if (type == "Scheduled" && trimmed(o.thermostatPriorityScheduleName).empty() &&
         given(o, &Outdoor::thermostatPriorityScheduleName)) {
-      prioritySchedule(lineOf(o, &Outdoor::thermostatPriorityScheduleName), [&] {
-        return cat(subject(o),
-                   ": thermostatPriorityScheduleName is empty, but the priority control "
-                   "type Scheduled takes the operating mode from it; ",
-                   kStops, "; write the name of the priority schedule");
-      });
+      // The current releases report it, carry on, and read a schedule that is not there.
+      const bool current = target.current();
+      prioritySchedule(lineOf(o, &Outdoor::thermostatPriorityScheduleName),
+                       current ? Severity::Warning : Severity::Severe, [&] {
+                         return cat(subject(o),
+                                    ": thermostatPriorityScheduleName is empty, but the priority "
+                                    "control type Scheduled takes the operating mode from it; ",
+                                    current ? "EnergyPlus reports a severe error, runs on, and "
+                                              "reads a missing schedule for the operating mode "
+                                              "during the run"
+                                            : kStops,
+                                    "; write the name of the priority schedule");
+                       });
     }
     const auto served = members.membersOf(i);
-    if ((type == "MasterThermostatPriority" || type == "ThermostatOffsetPriority") &&
-        !served.empty() && given(o, &Outdoor::masterThermostatZoneName)) {
-      const bool empty = trimmed(o.masterThermostatZoneName).empty();
-      if (!servesMasterZone(o, served, servedZones)) {
-        // An empty zone stops EnergyPlus; another unit's zone runs on, with undefined results.
-        master(
-            lineOf(o, &Outdoor::masterThermostatZoneName),
-            empty ? Severity::Severe : Severity::Warning, [&] {
-              std::string zones;
-              for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
-                zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
-              }
-              if (served.size() > kShownPerProblem) zones += ", ...";
-              const ServedZones::Zone* zone =
-                  empty ? nullptr : servedZones.find(o.masterThermostatZoneName);
-              const Indoor* other = zone != nullptr ? zone->first[0] : nullptr;
-              const std::string where =
-                  other != nullptr
-                      ? cat(" is served by ", subject(*other), " of outdoor unit ",
-                            quoted(other->outdoorUnitName), ", not by one of this unit's")
-                      : std::string(" is not the zone of one of its indoor units");
-              const std::string what =
-                  empty
-                      ? cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops)
-                      : cat("masterThermostatZoneName ", quoted(o.masterThermostatZoneName), where,
-                            "; EnergyPlus checks only that the field is filled in, then reads "
-                            "past the end of the unit's terminal unit list, with undefined "
-                            "results");
-              return cat(subject(o), ": ", what, "; write one of its zones (", zones, ")");
-            });
-      }
+    // 7.1 and 8.0 read the master zone under both types; the current releases only under
+    // MasterThermostatPriority.
+    const bool readsMaster = type == "MasterThermostatPriority" ||
+                             (type == "ThermostatOffsetPriority" && !target.current());
+    if (readsMaster && !served.empty() && given(o, &Outdoor::masterThermostatZoneName) &&
+        !servesMasterZone(o, served, servedZones)) {
+      const std::string& masterZone = o.masterThermostatZoneName;
+      const bool empty = trimmed(masterZone).empty();
+      // An empty zone stops EnergyPlus, and in the current releases one that is no zone.
+      const bool noZone = !empty && target.current() && !isFileZone(masterZone);
+      master(lineOf(o, &Outdoor::masterThermostatZoneName),
+             empty || noZone ? Severity::Severe : Severity::Warning, [&] {
+               std::string zones;
+               for (std::size_t k = 0; k < served.size() && k < kShownPerProblem; ++k) {
+                 zones += cat(k ? ", " : "", quoted(served[k]->zoneName));
+               }
+               if (served.size() > kShownPerProblem) zones += ", ...";
+               const ServedZones::Zone* zone = empty ? nullptr : servedZones.find(masterZone);
+               const Indoor* other = zone != nullptr ? zone->first[0] : nullptr;
+               const std::string named = cat("masterThermostatZoneName ", quoted(masterZone));
+               std::string what;
+               if (empty) {
+                 what = cat("masterThermostatZoneName is empty, which ", type, " needs; ", kStops);
+               } else if (noZone) {
+                 what = cat(named, " names no Zone of the file; ", kStops);
+               } else {
+                 what = cat(named,
+                            other != nullptr
+                                ? cat(" is served by ", subject(*other), " of outdoor unit ",
+                                      quoted(other->outdoorUnitName), ", not by one of this unit's")
+                                : std::string(" is not the zone of one of its indoor units"),
+                            target.current()
+                                ? "; EnergyPlus runs, but the master thermostat is meant to stand "
+                                  "in a zone of the unit's own"
+                                : "; EnergyPlus checks only that the field is filled in, then "
+                                  "reads past the end of the unit's terminal unit list, with "
+                                  "undefined results");
+               }
+               return cat(subject(o), ": ", what, "; write one of its zones (", zones, ")");
+             });
     }
     if (keywordOf(o.defrostStrategy, kDefrostStrategies).empty() &&
         !trimmed(o.defrostStrategy).empty() && given(o, &Outdoor::defrostStrategy)) {
@@ -228,21 +306,20 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
       });
     }
     for (const NumericField<Outdoor>& f : outdoorNumericFields()) {
-      checkNumber(o, f, version, notNumber, outside);
+      numbers.check(o, f);
     }
   }
 }
 
-IndoorValueChecks::IndoorValueChecks(VrfVersion version, Diagnostics& d)
-    : version_(version),
-      fanMode_(d, Severity::Warning,
+IndoorValueChecks::IndoorValueChecks(VrfVersion version, const Target& target, Diagnostics& d)
+    : fanMode_(d, Severity::Warning,
                "indoor units whose fanOperatingMode is \"Auto\" in another form"),
-      notNumber_(d, Severity::Severe, "indoor unit fields that are not numbers EnergyPlus takes"),
-      outside_(d, Severity::Severe, "indoor unit numbers outside their limits"),
+      numbers_("indoor unit fields", version, target, d),
       outdoorAir_(d, Severity::Warning, "indoor units with more outdoor air than supply air") {}
 
 void IndoorValueChecks::check(const Indoor& u) {
-  if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
+  if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto") &&
+      given(u, &Indoor::fanOperatingMode)) {
     fanMode_(lineOf(u, &Indoor::fanOperatingMode), [&] {
       return cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),
                  " is not exactly \"Auto\", so the constant fan was written (Fan:ConstantVolume, "
@@ -252,7 +329,7 @@ void IndoorValueChecks::check(const Indoor& u) {
   }
   double supply = kNoNumber, outdoorAirFlow = kNoNumber;
   for (const NumericField<Indoor>& f : indoorNumericFields()) {
-    const double n = checkNumber(u, f, version_, notNumber_, outside_);
+    const double n = numbers_.check(u, f);
     if (f.member == &Indoor::supplyAirFlowRate) supply = n;
     if (f.member == &Indoor::outdoorAirFlowRate) outdoorAirFlow = n;
   }

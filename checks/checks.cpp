@@ -1,5 +1,6 @@
 #include "checks/checks.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,12 @@ void checkVersionObjects(const std::vector<VersionObject>& versions, Diagnostics
   }
 }
 
+// The blanks and tabs at the end of a name.
+std::string_view endBlanksOf(std::string_view name) {
+  const std::size_t last = name.find_last_not_of(" \t");
+  return last == std::string_view::npos ? std::string_view() : name.substr(last + 1);
+}
+
 // The outdoor unit that EnergyPlus would take for this name, to tell a near miss from a
 // missing unit.
 const Outdoor* outdoorNamedAlike(const std::deque<Outdoor>& outdoor, std::string_view name) {
@@ -73,10 +80,15 @@ const Outdoor* outdoorNamedAlike(const std::deque<Outdoor>& outdoor, std::string
 }
 
 void checkMembership(const Indoor& u, const std::deque<Outdoor>& outdoor, Problem& dangling) {
-  if (!given(u, &Indoor::outdoorUnitName) && u.outdoorUnitName.empty()) return;
+  if (!given(u, &Indoor::outdoorUnitName) &&
+      (u.outdoorUnitName.empty() || tabBefore(u.outdoorUnitName))) {
+    return;
+  }
+  const Outdoor* alike =
+      u.outdoorUnitName.empty() ? nullptr : outdoorNamedAlike(outdoor, u.outdoorUnitName);
+  // A tab before the outdoor unit's name is reported with that unit.
+  if (alike != nullptr && tabBefore(alike->name)) return;
   dangling(lineOf(u, &Indoor::outdoorUnitName), [&] {
-    const Outdoor* alike =
-        u.outdoorUnitName.empty() ? nullptr : outdoorNamedAlike(outdoor, u.outdoorUnitName);
     const std::string what =
         alike != nullptr
             ? cat(" differs from the outdoor unit ", quoted(alike->name), " (line ",
@@ -105,6 +117,8 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
   Problem emptyZone(d, stops, "indoor units with an empty zoneName");
   Problem dangling(d, stops, "indoor units naming an outdoor unit that does not exist");
   Problem noThermostat(d, stops, "indoor units naming a thermostat that does not exist");
+  Problem endBlanks(d, stops, "thermostat names that end in blanks where their references do not");
+  std::vector<const Termostato*> reported;  // thermostats whose own name was reported
   Problem placement(d, stops, "indoor units whose fanPlacement is not DrawThrough");
   Problem availability(d, stops, "indoor units with an empty availabilityScheduleName");
   const std::deque<Indoor>& indoor = scanned.templates.indoorUnits;
@@ -130,14 +144,40 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
       checkMembership(u, scanned.templates.outdoorUnits, dangling);
       continue;  // nothing more of it is written
     }
-    if (!thermostats.empty() && !thermostatByKey.contains(u.thermostatName) &&
-        given(u, &Indoor::thermostatName)) {
+    const Termostato* const* named = thermostats.empty() || !given(u, &Indoor::thermostatName)
+                                         ? nullptr
+                                         : thermostatByKey.find(u.thermostatName);
+    if (!thermostats.empty() && named == nullptr && given(u, &Indoor::thermostatName)) {
       noThermostat(lineOf(u, &Indoor::thermostatName), [&] {
         return cat(subject(u), ": thermostatName ", quoted(u.thermostatName),
                    " names no thermostat; its zone control names ",
                    quoted(u.thermostatName + " DualSetPoint"), ", which is never written, and ",
                    kStops, "; write the name of a ", Termostato::kClassName);
       });
+    } else if (named != nullptr && endBlanksOf((*named)->name) != endBlanksOf(u.thermostatName)) {
+      // EnergyPlus trims the ends of the names written, not the blanks before " DualSetPoint".
+      const Termostato& t = **named;
+      const bool theirs = !endBlanksOf(t.name).empty() && endBlanksOf(u.thermostatName).empty();
+      if (!theirs || std::find(reported.begin(), reported.end(), &t) == reported.end()) {
+        if (theirs) reported.push_back(&t);
+        endBlanks(theirs ? lineOf(t, &Termostato::name) : lineOf(u, &Indoor::thermostatName), [&] {
+          const std::string written = quoted(t.name + " DualSetPoint");
+          const std::string wanted = quoted(u.thermostatName + " DualSetPoint");
+          const std::string what =
+              theirs ? cat("the name ", quoted(t.name),
+                           " ends in blanks, which stay inside the name of its set-point object, ",
+                           written, ", while the zone control of ", subject(u), " (line ",
+                           u.lines.classLine, ") names ", wanted)
+                     : cat("thermostatName ", quoted(u.thermostatName),
+                           " ends in other blanks than the thermostat's name, and they stay inside "
+                           "the name its zone control gives, ",
+                           wanted, ", while the thermostat at line ", t.lines.classLine,
+                           " writes its set-point object as ", written);
+          return cat(theirs ? subject(t) : subject(u), ": ", what, "; ", kStops,
+                     " because it does not find the set-point object; remove the blanks at the "
+                     "end of the name");
+        });
+      }
     }
     if (!equalsIgnoringCase(trimmed(u.fanPlacement), "DrawThrough") &&
         given(u, &Indoor::fanPlacement)) {
@@ -188,9 +228,11 @@ void checkZones(const ServedZones& served, Diagnostics& d) {
 }
 
 void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& members,
-                       Diagnostics& d) {
+                       const Target& target, Diagnostics& d) {
   Problem emptyName(d, Severity::Severe, "outdoor units with an empty name");
-  Problem unused(d, Severity::Severe, "outdoor units that serve no indoor unit");
+  // The current releases run on without simulating it.
+  Problem unused(d, target.current() ? Severity::Warning : Severity::Severe,
+                 "outdoor units that serve no indoor unit");
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     const Outdoor& o = outdoor[i];
     const std::size_t served = members.membersOf(i).size();
@@ -204,12 +246,12 @@ void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& 
                        ? std::string("its indoor units")
                        : cat("the ", counted(served, "indoor unit"), " that leave it empty"));
       });
-    } else if (served == 0) {
+    } else if (served == 0 && given(o, &Outdoor::name)) {
       unused(o.lines.classLine, [&] {
         return cat(subject(o),
                    ": no indoor unit names it in its outdoorUnitName; its terminal unit list is "
                    "written empty and ",
-                   kStops,
+                   target.current() ? "EnergyPlus runs, but never simulates the unit" : kStops,
                    "; name it in the outdoorUnitName of the indoor units it serves, or remove it");
       });
     }
@@ -225,6 +267,7 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
       !t.thermostats.empty() || !t.indoorUnits.empty() || !t.outdoorUnits.empty();
   if (anyTemplate) checkVersionObjects(scanned.versions, diagnostics);
   checkObjectLines(t, diagnostics);
+  checkTabs(t, layout ? &members : nullptr, diagnostics);
   if (!t.outdoorUnits.empty() && !layout) checkVersion(scanned, diagnostics);
   if (!t.indoorUnits.empty() && t.outdoorUnits.empty()) {
     diagnostics.warning(Severity::Warning, 0,
@@ -233,18 +276,19 @@ void checkTemplates(const ScanResult& scanned, const FileNames& names, const Vrf
                             "get no HVAC; add a ",
                             Outdoor::kClassName, " and name it in their outdoorUnitName"));
   }
-  checkThermostatValues(t.thermostats, diagnostics);
-  checkNames(t, names, members, layout.has_value(), diagnostics);
+  const Target target{releaseOf(scanned.version())};
+  checkThermostatValues(t.thermostats, target, diagnostics);
+  checkNames(t, names, members, layout.has_value(), target, diagnostics);
   if (!layout) return;
   const VrfVersion vrf = layout->objects;
-  checkOutdoorUnits(t.outdoorUnits, members, diagnostics);
+  checkOutdoorUnits(t.outdoorUnits, members, target, diagnostics);
   const ServedZones zones(t.indoorUnits);
-  checkOutdoorValues(t.outdoorUnits, zones, members, vrf, diagnostics);
+  checkOutdoorValues(t.outdoorUnits, zones, members, names, vrf, target, diagnostics);
   // The values of the indoor units are checked in the same pass over them; their messages
   // follow those of the units.
   Diagnostics valueMessages;
   {
-    IndoorValueChecks values(vrf, valueMessages);
+    IndoorValueChecks values(vrf, target, valueMessages);
     checkIndoorUnits(scanned, members, vrf, values, diagnostics);
   }
   diagnostics.add(valueMessages);

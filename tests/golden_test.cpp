@@ -92,16 +92,24 @@ TEST(Golden, WorkedExamplesAreSilent) {
   }
 }
 
-// A current Version gives the same warnings as 8.0: its checks raise no alarm of their own.
-TEST(Golden, CurrentCasesWarnAsTheirEightZeroTwins) {
+// A current Version warns where 8.0 does: its checks raise no alarm of their own, though what a
+// message says EnergyPlus will do may differ between the releases.
+TEST(Golden, CurrentCasesWarnWhereTheirEightZeroTwinsDo) {
+  const auto where = [](const std::string& warnings) {
+    std::vector<std::string> places;
+    std::istringstream in(warnings);
+    for (std::string line; std::getline(in, line);)
+      places.push_back(line.substr(0, line.find(": ")));
+    return places;
+  };
   std::size_t twins = 0;
   for (const std::string& name : cases()) {
     if (!name.ends_with("_current")) continue;
     ++twins;
     const fs::path dir = fs::path(VAK_GOLDEN_DIR);
     const std::string twin = name.substr(0, name.size() - 8) + "_80";
-    EXPECT_EQ(test::expand(slurp(dir / name / "in.idf")).diagnostics,
-              test::expand(slurp(dir / twin / "in.idf")).diagnostics)
+    EXPECT_EQ(where(test::expand(slurp(dir / name / "in.idf")).diagnostics),
+              where(test::expand(slurp(dir / twin / "in.idf")).diagnostics))
         << name;
   }
   EXPECT_EQ(twins, 5u);

@@ -138,6 +138,207 @@ TEST(MasterThermostatZone, MustBeAZoneOfTheSameOutdoorUnit) {
             "");
 }
 
+// What EnergyPlus does with a mistake differs between the releases: each message says what the
+// release written does, and counts as that.
+TEST(Releases, EachMessageSaysWhatTheReleaseWrittenDoes) {
+  const auto withVersion = [](const std::string& version, const std::string& body) {
+    return "Version,\n  " + version + ";\n" + body;
+  };
+  std::vector<std::string> offset = test::outdoorFields("OU");
+  offset[6] = "";
+  offset[7] = "ThermostatOffsetPriority";
+  std::vector<std::string> scheduled = test::outdoorFields("OU");
+  scheduled[7] = "Scheduled";
+  scheduled[8] = "";
+  Indoor second = unit("U2", "Z2");
+  second.thermostat = "t1";
+  const std::string body = test::outdoorText("OU") + Indoor().text() + second.text();
+  struct Case {
+    std::string what;
+    std::string body;
+    std::string old;      // the message for 7.1 to 9.1, "" for none
+    std::string current;  // for 9.2 on
+  };
+  const std::vector<Case> cases = {
+      {"ThermostatOffsetPriority reads the master zone in 7.1 and 8.0 only",
+       test::thermostatText("T1") + test::templateObject(VRVUnidadExterior::kClassName, offset) +
+           Indoor().text(),
+       "masterThermostatZoneName is empty, which ThermostatOffsetPriority needs; EnergyPlus stops",
+       ""},
+      {"a master zone that is no zone",
+       test::thermostatText("T1") + outdoor("OU", 7, "Attic") + Indoor().text(),
+       "masterThermostatZoneName \"Attic\" is not the zone of one of its indoor units; EnergyPlus "
+       "checks only that the field is filled in",
+       "masterThermostatZoneName \"Attic\" names no Zone of the file; EnergyPlus stops with a "
+       "severe error; write one of its zones (\"Z1\")"},
+      {"a master zone of another outdoor unit",
+       test::thermostatText("T1") + outdoor("OU", 7, "Z2") + outdoor("OU2", 7, "Z2") +
+           Indoor().text() +
+           [] {
+             Indoor u = unit("U2", "Z2");
+             u.outdoor = "OU2";
+             return u.text();
+           }(),
+       "not by one of this unit's; EnergyPlus checks only that the field is filled in",
+       "not by one of this unit's; EnergyPlus runs, but the master thermostat is meant to stand in "
+       "a zone of the unit's own; write one of its zones (\"Z1\")"},
+      {"Scheduled without a schedule",
+       test::thermostatText("T1") + test::templateObject(VRVUnidadExterior::kClassName, scheduled) +
+           Indoor().text(),
+       "takes the operating mode from it; EnergyPlus stops with a severe error",
+       "takes the operating mode from it; EnergyPlus reports a severe error, runs on, and reads a "
+       "missing schedule for the operating mode during the run"},
+      {"thermostats that differ in letter case, with other constants",
+       test::thermostatText("T1") +
+           test::templateObject(Termostato::kClassName, {"t1", "", "20", "", "26"}) + body,
+       "EnergyPlus does not tell such names apart; its dual set-point object and constant "
+       "schedules are written twice and EnergyPlus stops",
+       "the name differs only in letter case or in blanks at its ends from \"T1\", the "
+       "thermostat at line 3; EnergyPlus runs, but looks up both set-point objects under the "
+       "first name, so the zones of both thermostats get the set-points of the one at line 3"},
+      {"... with one constant in common",
+       test::thermostatText("T1") +
+           test::templateObject(Termostato::kClassName, {"t1", "", "20", "", "25"}) + body,
+       "written twice and EnergyPlus stops",
+       "their constant schedules \"t1_25\" and \"T1_25\" are written under one name and "
+       "EnergyPlus stops with a severe error"},
+  };
+  for (const Case& c : cases) {
+    for (const char* version : {"7.1", "8.0", "9.1", "9.2", "24.1"}) {
+      const bool current = std::string(version) == "9.2" || std::string(version) == "24.1";
+      const std::string& want = current ? c.current : c.old;
+      const std::string w = warningsFor(withVersion(version, c.body));
+      if (want.empty()) {
+        EXPECT_EQ(w, "") << c.what << ", " << version;
+      } else {
+        EXPECT_NE(w.find(want), std::string::npos) << c.what << ", " << version << "\n" << w;
+        EXPECT_EQ(count(w, "\n"), 1u) << c.what << ", " << version << "\n" << w;
+      }
+    }
+  }
+}
+
+// Hand-written files are often indented with tabs: one message an object, and none of the
+// symptoms of the values that then begin with a tab.
+TEST(Tabs, OneMessageForEachTabIndentedObject) {
+  const auto tabbed = [](std::vector<std::string> fields) {
+    for (std::string& f : fields) f = "\t" + f;
+    return fields;
+  };
+  Indoor u;
+  std::vector<std::string> indoor = tabbed(u.fields());
+  // A tab-indented thermostat and indoor unit of an outdoor unit written with blanks.
+  std::string w = warningsFor(
+      kV80 + test::templateObject(Termostato::kClassName, tabbed({"T1", "", "21", "", "25"})) +
+      test::outdoorText("OU") + test::templateObject(VRVUnidadInterior::kClassName, indoor));
+  EXPECT_EQ(count(w, "\n"), 3u) << w;
+  EXPECT_NE(w.find("in.idf:4: warning: HVACVAKTemplate:Thermostat \"\\tT1\": a tab stands before "
+                   "the value of name, heatingScheduleName, heatingSetpoint, "
+                   "coolingScheduleName, coolingSetpoint, and the program keeps it as part of the "
+                   "value; EnergyPlus drops it again where it reads these values, but where the "
+                   "program compares a value exactly"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:24: warning: HVACVAKTemplate:VRVUnidadInterior \"\\tU1\": a tab "
+                   "stands before the value of name, zoneName, thermostatName, "),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("; the constant fan is written, not the cycling one that \"Auto\" selects; "
+                   "the unit belongs to no outdoor unit, so its terminal unit, fan, coils and "
+                   "zone control are not written and EnergyPlus stops with a severe error; indent "
+                   "template lines with blanks, not tabs\n"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("\"OU\": no indoor unit names it"), std::string::npos) << w;
+
+  // An outdoor unit's name with a tab: its indoor units are the ones it loses.
+  std::vector<std::string> o = test::outdoorFields("OU");
+  o[0] = "\tOU";
+  w = warningsFor(kV80 + test::thermostatText("T1") +
+                  test::templateObject(VRVUnidadExterior::kClassName, o) + u.text());
+  EXPECT_EQ(w,
+            "in.idf:10: warning: HVACVAKTemplate:VRVUnidadExterior \"\\tOU\": a tab stands "
+            "before the value of name, and the program keeps it as part of the value; the "
+            "indoor units that name it do not belong to it, so their terminal units, fans, "
+            "coils and zone controls are not written and EnergyPlus stops with a severe "
+            "error; indent template lines with blanks, not tabs\n");
+}
+
+// EnergyPlus trims the ends of a name, not blanks inside it: a blank at the end of a thermostat's
+// name stays in front of " DualSetPoint".
+TEST(Thermostats, BlanksAtTheEndOfANameStayInsideTheDerivedNames) {
+  Indoor a, b;
+  b.name = "U2";
+  b.zone = "Z2";
+  std::string w = warningsFor(kV80 + test::thermostatText("T1 ") + test::outdoorText("OU") +
+                              a.text() + b.text());
+  EXPECT_EQ(w,
+            "in.idf:4: warning: HVACVAKTemplate:Thermostat \"T1 \": the name \"T1 \" ends in "
+            "blanks, which stay inside the name of its set-point object, \"T1  DualSetPoint\", "
+            "while the zone control of HVACVAKTemplate:VRVUnidadInterior \"U1\" (line 23) "
+            "names \"T1 DualSetPoint\"; EnergyPlus stops with a severe error because it does "
+            "not find the set-point object; remove the blanks at the end of the name\n");
+  b.thermostat = "T1 ";
+  w = warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("OU") + a.text() +
+                  b.text());
+  EXPECT_NE(w.find("in.idf:43: warning: HVACVAKTemplate:VRVUnidadInterior \"U2\": "
+                   "thermostatName \"T1 \" ends in other blanks than the thermostat's name"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(count(w, "\n"), 1u) << w;
+  // At the start they do not matter, nor does letter case.
+  b.thermostat = " t1";
+  EXPECT_EQ(warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("OU") + a.text() +
+                        b.text()),
+            "");
+}
+
+// A "D" exponent is read by the releases up to 8.1 alone; every release reads "E".
+TEST(Releases, DExponentsWhereTheReleaseMayNotReadThem) {
+  Indoor u;
+  const auto run = [&u](const char* version, const std::string& efficiency,
+                        const std::string& setpoint) {
+    std::vector<std::string> f = u.fields();
+    f[6] = efficiency;
+    return warningsFor(
+        std::string("Version,\n  ") + version + ";\n" +
+        test::templateObject(Termostato::kClassName, {"T1", "", setpoint, "", "25"}) +
+        test::outdoorText("OU") + test::templateObject(VRVUnidadInterior::kClassName, f));
+  };
+  for (const char* version : {"7.1", "8.0", "8.1"}) {
+    EXPECT_EQ(run(version, "6.0D-1", "2.1d1"), "") << version;
+  }
+  for (const char* version : {"8.2", "9.1", "26.1"}) {
+    const std::string w = run(version, "6.0D-1", "2.1d1");
+    EXPECT_NE(w.find("in.idf:6: warning: HVACVAKTemplate:Thermostat \"T1\": heatingSetpoint "
+                     "\"2.1d1\" writes its exponent with \"D\", which EnergyPlus reads only up "
+                     "to 8.1; later releases may not take it for a number (26.1 reports a severe "
+                     "error); write \"2.1e1\", which every release reads\n"),
+              std::string::npos)
+        << version << "\n"
+        << w;
+    EXPECT_NE(w.find("fanEfficiency \"6.0D-1\" writes its exponent with \"D\""), std::string::npos)
+        << w;
+    EXPECT_EQ(count(w, "\n"), 2u) << w;
+    EXPECT_EQ(run(version, "6.0E-1", "2.1e1"), "") << version;
+  }
+}
+
+// The constant schedules use the program's "Temperatura" limits, -60 to 200 degC.
+TEST(Thermostats, SetPointsWithinTheTemperatureLimits) {
+  const auto warnings = [](const std::string& heating, const std::string& cooling) {
+    return warningsFor(
+        kV80 + test::templateObject(Termostato::kClassName, {"T1", "", heating, "", cooling}));
+  };
+  EXPECT_EQ(warnings("-60", "200"), "");
+  EXPECT_EQ(warnings("-60.5", "70"),
+            "in.idf:6: warning: HVACVAKTemplate:Thermostat \"T1\": heatingSetpoint \"-60.5\" lies "
+            "outside the limits of the schedule type limits \"Temperatura\" of its constant "
+            "schedule (-60 to 200 degC), and EnergyPlus stops with a severe error; write the "
+            "set-point in degC, such as 21.5\n");
+  EXPECT_NE(warnings("21", "200.1").find("in.idf:8: warning:"), std::string::npos);
+}
+
 // Units of other outdoor units may serve the master zone too: the zone is this unit's when
 // any of them is its own, however many there are and wherever it stands among them.
 TEST(MasterThermostatZone, SharedWithUnitsOfOtherOutdoorUnits) {
@@ -168,7 +369,7 @@ TEST(MasterThermostatZone, SharedWithUnitsOfOtherOutdoorUnits) {
         << w;
   }
   // A blank master zone matches a unit of its own without a zone, as EnergyPlus compares.
-  EXPECT_EQ(warningsFor(system(outdoor("OU", 7, "\t"), {unit("U1", "")})).find("masterThermostat"),
+  EXPECT_EQ(warningsFor(system(outdoor("OU", 7, " "), {unit("U1", "")})).find("masterThermostat"),
             std::string::npos);
 }
 

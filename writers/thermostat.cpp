@@ -1,6 +1,7 @@
 #include "writers/thermostat.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "writers/compact_schedule.h"
@@ -9,14 +10,15 @@ namespace vak {
 
 namespace {
 
-constexpr auto kFixedObjects = std::to_array<std::string_view>({
+constexpr auto kTemperatureLimitsHead = std::to_array<std::string_view>({
     "",
     "!-   ===========  ALL OBJECTS IN CLASS: SCHEDULETYPELIMITS ===========",
     "",
     "ScheduleTypeLimits,",
     "     Temperatura,             !- Name",
-    "     -60,                     !- Lower Limit Value",
-    "     200,                     !- Upper Limit Value",
+});
+
+constexpr auto kFixedObjects = std::to_array<std::string_view>({
     "     CONTINUOUS;              !- Numeric Type",
     "",
     "ScheduleTypeLimits,",
@@ -48,6 +50,14 @@ void appendReference(IdfLines& out, const Termostato& t, const std::string& sche
 }  // namespace
 
 void writeThermostats(IdfLines& out, const std::deque<Termostato>& thermostats) {
+  out.lines(kTemperatureLimitsHead);
+  const auto limit = [&out](int value, std::string_view rest) {
+    const std::string text = std::to_string(value);
+    out.set("     ").append(text).append(",").append(std::string(24 - text.size(), ' '));
+    out.append(rest).write();
+  };
+  limit(kTemperatureLowest, "!- Lower Limit Value");
+  limit(kTemperatureHighest, "!- Upper Limit Value");
   out.lines(kFixedObjects);
   // Value 4 is the dual set-point control type.
   writeConstantSchedule(out, {"Siempre 4"}, "CualquierValor", "4");

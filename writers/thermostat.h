@@ -7,6 +7,11 @@
 
 namespace vak {
 
+// The limits of the schedule type limits "Temperatura" that the constant set-point schedules
+// use, in degC.
+inline constexpr int kTemperatureLowest = -60;
+inline constexpr int kTemperatureHighest = 200;
+
 // Schedule type limits, the control-type schedule "Siempre 4", one constant schedule per
 // given set-point and one dual set-point object per thermostat, in list order.
 void writeThermostats(IdfLines& out, const std::deque<Termostato>& thermostats);

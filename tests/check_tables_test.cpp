@@ -11,6 +11,7 @@
 #include "checks/check_report.h"
 #include "checks/name_keys.h"
 #include "checks/served_zones.h"
+#include "checks/written_names.h"
 #include "test_support.h"
 #include "writers/vrf_membership.h"
 
@@ -137,6 +138,71 @@ TEST(Problem, BuildsTheMessagesOfTheOccurrencesShownOnly) {
   }
   EXPECT_EQ(few.str().find("more"), std::string::npos) << few.str();
   EXPECT_EQ(fewer.messages().at(2).severity, Severity::Severe);
+}
+
+// Every object the program writes is known by its name, with the template behind it; and only
+// those, within their class or the classes EnergyPlus keeps names apart across.
+TEST(WrittenNames, KnowEveryObjectWrittenAndNoOther) {
+  Indoor constant, stray;
+  constant.name = "U2 ";
+  constant.zone = "Z2";
+  constant.fanMode = "Continuous";
+  stray.name = "U3";
+  stray.zone = "Z3";
+  stray.outdoor = "Nowhere";
+  const std::string input = test::kVersion80 + test::thermostatText("T1") +
+                            test::outdoorText("OU") + Indoor().text() + constant.text() +
+                            stray.text();
+  const test::Scanned s = test::scanWith(input, std::size_t{1} << 17);
+  const TemplateLists& t = s.result.templates;
+  const VrfMembership members(t.indoorUnits, t.outdoorUnits);
+  const WrittenNames written(t, members, true);
+  // The generated objects as EnergyPlus reads them: class and first field.
+  const std::string output = test::withoutMessages(test::expand(input).output);
+  std::istringstream out(output.substr(output.find("!-   ===========")));
+  std::size_t objects = 0;
+  std::string className;
+  for (std::string line; std::getline(out, line);) {
+    line = line.substr(0, line.find('!'));
+    const std::size_t first = line.find_first_not_of(' ');
+    if (first == std::string::npos) continue;
+    const std::string value = line.substr(first, line.find_first_of(",;") - first);
+    if (className.empty()) {
+      className = value;
+      continue;
+    }
+    // Objects without a name of their own.
+    if (className != "OutdoorAir:NodeList" && className != "ZoneHVAC:EquipmentConnections") {
+      ++objects;
+      EXPECT_TRUE(written.mayCollide(className)) << className;
+      const std::optional<WrittenObject> found = written.find(className, value);
+      ASSERT_TRUE(found.has_value()) << className << " " << value;
+      EXPECT_EQ(found->className, className) << value;
+      EXPECT_FALSE(found->cause.empty()) << value;
+    }
+    className.clear();
+    while (line.find(';') == std::string::npos && std::getline(out, line)) {
+      line = line.substr(0, line.find('!'));
+    }
+  }
+  // The thermostat's 6, 2 fan schedules, 7 node lists, 3 equipment lists, a terminal unit list,
+  // 23 curves, a heat pump, and 6 for each of the 2 units written.
+  EXPECT_EQ(objects, 6u + 2 + 7 + 3 + 1 + 23 + 1 + 2 * 6);
+
+  // Case and end blanks aside, across the curve classes, and not across other classes.
+  EXPECT_EQ(written.find("TABLE:LOOKUP", " vrfcoolcapft ")->className, "Curve:Biquadratic");
+  EXPECT_EQ(written.find("Schedule:Constant", "T1_21")->cause,
+            "HVACVAKTemplate:Thermostat \"T1\"");
+  EXPECT_EQ(written.find("Fan:OnOff", "U1 VRF Supply Fan")->className, "Fan:OnOff");
+  EXPECT_FALSE(written.find("Fan:OnOff", "U2  VRF Supply Fan")) << "U2 writes a constant fan";
+  EXPECT_TRUE(written.find("Fan:ConstantVolume", "u2  vrf supply fan"));
+  EXPECT_FALSE(written.find("Fan:ConstantVolume", "U2 VRF Supply Fan")) << "one blank, not two";
+  EXPECT_FALSE(written.find("NodeList", "Z1 Eq"));
+  EXPECT_FALSE(written.find("ZoneControl:Thermostat", "Z3 Control")) << "U3 is not written";
+  EXPECT_TRUE(written.find("NodeList", "Z3 In Nodes")) << "but its zone's node lists are";
+  EXPECT_FALSE(written.find("Zone", "Z1"));
+  EXPECT_FALSE(written.mayCollide("Zone"));
+  EXPECT_FALSE(WrittenNames(t, members, false).find("NodeList", "OutsideAirInletNodes"));
 }
 
 }  // namespace

@@ -67,10 +67,6 @@ const FanMode& fanMode(const U& u) {
 std::string_view fanModeSchedule(const U& u) {
   return fanMode(u).operatingSchedule;
 }
-std::string_view fanObjectType(const U& u) {
-  return fanMode(u).objectType;
-}
-
 constexpr VersionedLine<U> kTerminalUnit[] = {
     {{"ZoneHVAC:TerminalUnit:VariableRefrigerantFlow,"}},
     {{"     ", get<&U::name>, ",           !- Zone Terminal Unit Name"}},
@@ -150,6 +146,10 @@ constexpr VersionedLine<U> kTerminalUnit[] = {
 };
 
 }  // namespace
+
+std::string_view fanObjectType(const U& u) {
+  return fanMode(u).objectType;
+}
 
 void writeTerminalUnitBanner(IdfLines& out) {
   out.line(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "templates/records.h"
 #include "writers/idf_lines.h"
 #include "writers/vrf_version.h"
@@ -15,5 +17,8 @@ void writeTerminalUnit(IdfLines& out, const VRVUnidadInterior& unit, VrfVersion 
 
 // Exactly "Auto" runs the fan cycling with the coils; anything else runs it continuously.
 bool hasCyclingFan(const VRVUnidadInterior& unit);
+
+// The class of the unit's supply fan: Fan:OnOff for a cycling fan, else Fan:ConstantVolume.
+std::string_view fanObjectType(const VRVUnidadInterior& unit);
 
 }  // namespace vak

@@ -1,0 +1,221 @@
+#include "checks/written_names.h"
+
+#include <array>
+
+#include "checks/check_report.h"
+#include "writers/vrf_terminal_unit.h"
+
+namespace vak {
+
+namespace {
+
+using Indoor = VRVUnidadInterior;
+using Outdoor = VRVUnidadExterior;
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && equalsIgnoringCase(text.substr(0, start.size()), start);
+}
+
+// The group in which EnergyPlus keeps names apart: all curves, all schedules, else the class.
+enum class Group { Curve, Schedule, Class };
+
+Group groupOf(std::string_view className) {
+  className = trimmed(className);
+  if (startsWithIgnoringCase(className, "Curve:")) return Group::Curve;
+  for (const std::string_view table : {"Table:OneIndependentVariable",
+                                       "Table:TwoIndependentVariables",
+                                       "Table:MultiVariableLookup", "Table:Lookup"}) {
+    if (equalsIgnoringCase(className, table)) return Group::Curve;
+  }
+  for (const std::string_view schedule :
+       {"Schedule:Compact", "Schedule:Constant", "Schedule:Year", "Schedule:File"}) {
+    if (equalsIgnoringCase(className, schedule)) return Group::Schedule;
+  }
+  return Group::Class;
+}
+
+bool sameGroup(std::string_view fileClass, std::string_view writtenClass) {
+  const Group g = groupOf(writtenClass);
+  return g == Group::Class ? equalsIgnoringCase(trimmed(fileClass), writtenClass)
+                           : groupOf(fileClass) == g;
+}
+
+// The objects written once per run, whatever the templates hold: with the thermostats, or with
+// the VRF system.
+struct Fixed {
+  std::string_view className;
+  std::string_view name;
+  bool vrf;
+};
+
+constexpr auto kFixed = std::to_array<Fixed>({
+    {"ScheduleTypeLimits", "Temperatura", false},
+    {"ScheduleTypeLimits", "CualquierValor", false},
+    {"Schedule:Compact", "Siempre 4", false},
+    {"Schedule:Compact", "Fancycling", true},
+    {"Schedule:Compact", "Fan vrv on", true},
+    {"NodeList", "OutsideAirInletNodes", true},
+    {"Curve:Linear", "CoolingCombRatio", true},
+    {"Curve:Linear", "HeatingCombRatio", true},
+    {"Curve:Quadratic", "CoolingEIRHiPLR", true},
+    {"Curve:Quadratic", "VRFCPLFFPLR", true},
+    {"Curve:Quadratic", "HeatingEIRHiPLR", true},
+    {"Curve:Cubic", "VRFCoolCapFTBoundary", true},
+    {"Curve:Cubic", "VRFCoolEIRFTBoundary", true},
+    {"Curve:Cubic", "CoolingEIRLowPLR", true},
+    {"Curve:Cubic", "VRFHeatCapFTBoundary", true},
+    {"Curve:Cubic", "VRFHeatEIRFTBoundary", true},
+    {"Curve:Cubic", "HeatingEIRLowPLR", true},
+    {"Curve:Biquadratic", "VRFCoolCapFT", true},
+    {"Curve:Biquadratic", "VRFCoolCapFTHi", true},
+    {"Curve:Biquadratic", "VRFCoolEIRFT", true},
+    {"Curve:Biquadratic", "VRFCoolEIRFTHi", true},
+    {"Curve:Biquadratic", "VRFHeatCapFT", true},
+    {"Curve:Biquadratic", "VRFHeatCapFTHi", true},
+    {"Curve:Biquadratic", "VRFHeatEIRFT", true},
+    {"Curve:Biquadratic", "VRFHeatEIRFTHi", true},
+    {"Curve:Biquadratic", "CoolingLengthCorrectionFactor", true},
+    {"Curve:Cubic", "VRFTUCoolCapFT", true},
+    {"Curve:Quadratic", "VRFACCoolCapFFF", true},
+    {"Curve:Cubic", "VRFTUHeatCapFT", true},
+});
+
+// Where a derived name comes from: a template field and the fixed text after it.
+enum class Source { Thermostat, WrittenUnit, Zone, ControlledZone, Outdoor };
+
+struct Derived {
+  std::string_view className;  // "" for the fan, whose class the unit's fan mode chooses
+  Source source;
+  std::string_view suffix;
+};
+
+constexpr auto kDerived = std::to_array<Derived>({
+    {"ThermostatSetpoint:DualSetpoint", Source::Thermostat, " DualSetPoint"},
+    {"ZoneHVAC:TerminalUnit:VariableRefrigerantFlow", Source::WrittenUnit, ""},
+    {"", Source::WrittenUnit, " VRF Supply Fan"},
+    {"OutdoorAir:Mixer", Source::WrittenUnit, " OA Mixer"},
+    {"Coil:Cooling:DX:VariableRefrigerantFlow", Source::WrittenUnit, " VRF DX Cooling Coil"},
+    {"Coil:Heating:DX:VariableRefrigerantFlow", Source::WrittenUnit, " VRF DX Heating Coil"},
+    {"NodeList", Source::Zone, " In Nodes"},
+    {"NodeList", Source::Zone, " Out Nodes"},
+    {"ZoneHVAC:EquipmentList", Source::Zone, " Eq"},
+    {"ZoneControl:Thermostat", Source::ControlledZone, " Control"},
+    {"AirConditioner:VariableRefrigerantFlow", Source::Outdoor, ""},
+    {"ZoneTerminalUnitList", Source::Outdoor, "ListTerminal"},
+});
+
+// Whether `name`, as EnergyPlus reads it, is `value` followed by `suffix`: the ends of the whole
+// are trimmed, not the blanks between value and suffix.
+bool derivedEquals(std::string_view value, std::string_view suffix, std::string_view name) {
+  const std::string whole = std::string(value) + std::string(suffix);
+  return equalsIgnoringCase(trimmed(whole), trimmed(name));
+}
+
+template <class R>
+WrittenObject writtenBy(std::string_view className, std::string name, const R& r) {
+  return {className, std::move(name), subject(r), r.lines.classLine};
+}
+
+}  // namespace
+
+WrittenNames::WrittenNames(const TemplateLists& t, const VrfMembership& members, bool vrf)
+    : t_(t),
+      vrf_(vrf),
+      thermostats_(t.thermostats.size()),
+      constants_(2 * t.thermostats.size()),
+      written_(t.indoorUnits.size()),
+      zones_(t.indoorUnits.size()),
+      controlled_(t.indoorUnits.size()),
+      outdoor_(t.outdoorUnits.size()) {
+  for (const Termostato& th : t.thermostats) {
+    thermostats_.tryEmplace(th.name, &th);
+    for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
+      if (setpoint->empty()) continue;
+      constants_.tryEmplace(constantNames_.emplace_back(th.name + "_" + *setpoint), &th);
+    }
+  }
+  if (!vrf) return;
+  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
+    const Indoor& u = t.indoorUnits[i];
+    zones_.tryEmplace(u.zoneName, &u);
+    if (!members.isMember(i)) continue;
+    written_.tryEmplace(u.name, &u);
+    controlled_.tryEmplace(u.zoneName, &u);
+  }
+  for (const Outdoor& o : t.outdoorUnits) outdoor_.tryEmplace(o.name, &o);
+}
+
+bool WrittenNames::mayCollide(std::string_view className) const {
+  for (const Fixed& f : kFixed) {
+    const bool written = f.vrf ? vrf_ : !t_.thermostats.empty();
+    if (written && sameGroup(className, f.className)) return true;
+  }
+  for (const Derived& d : kDerived) {
+    if (d.className.empty() ? startsWithIgnoringCase(trimmed(className), "Fan:")
+                            : sameGroup(className, d.className)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::optional<WrittenObject> WrittenNames::find(std::string_view className,
+                                                std::string_view name) const {
+  for (const Fixed& f : kFixed) {
+    const bool written = f.vrf ? vrf_ : !t_.thermostats.empty();
+    if (!written || !sameGroup(className, f.className) || !NameEqual{}(f.name, name)) continue;
+    if (f.vrf) {
+      return writtenBy(f.className, std::string(f.name), t_.outdoorUnits.front());
+    }
+    return writtenBy(f.className, std::string(f.name), t_.thermostats.front());
+  }
+  if (groupOf(className) == Group::Schedule) {
+    if (const Termostato* const* th = constants_.find(name)) {
+      return writtenBy("Schedule:Compact", std::string(trimmed(name)), **th);
+    }
+  }
+  const std::string_view n = trimmed(name);
+  for (const Derived& d : kDerived) {
+    if (!d.className.empty() && !sameGroup(className, d.className)) continue;
+    if (n.size() < d.suffix.size() ||
+        !equalsIgnoringCase(n.substr(n.size() - d.suffix.size()), d.suffix)) {
+      continue;
+    }
+    const std::string_view value = n.substr(0, n.size() - d.suffix.size());
+    const auto match = [&](const auto& map, auto member) -> std::optional<WrittenObject> {
+      const auto* const* r = map.find(value);
+      if (r == nullptr || !derivedEquals((*r)->*member, d.suffix, name)) return std::nullopt;
+      return writtenBy(d.className, std::string((*r)->*member) + std::string(d.suffix), **r);
+    };
+    std::optional<WrittenObject> found;
+    switch (d.source) {
+      case Source::Thermostat:
+        found = match(thermostats_, &Termostato::name);
+        break;
+      case Source::WrittenUnit:
+        found = match(written_, &Indoor::name);
+        if (found && d.className.empty()) {  // the fan: of the class the unit writes
+          const std::string_view fan = fanObjectType(**written_.find(value));
+          if (equalsIgnoringCase(trimmed(className), fan)) {
+            found->className = fan;
+          } else {
+            found.reset();
+          }
+        }
+        break;
+      case Source::Zone:
+        found = match(zones_, &Indoor::zoneName);
+        break;
+      case Source::ControlledZone:
+        found = match(controlled_, &Indoor::zoneName);
+        break;
+      case Source::Outdoor:
+        found = match(outdoor_, &Outdoor::name);
+        break;
+    }
+    if (found) return found;
+  }
+  return std::nullopt;
+}
+
+}  // namespace vak

@@ -32,9 +32,11 @@ struct CaseOnly {
 
 // Templates of one class sharing a name: EnergyPlus stops on the objects written twice, unless
 // `caseOnly` says otherwise for names that differ only in letter case or end blanks.
+// `spelledAlike` adds what a name spelled exactly as the earlier one changes.
 template <class R, class CaseOnlyOf>
 void checkDuplicates(const std::deque<R>& records, std::string_view kind,
-                     std::string_view writtenTwice, Diagnostics& d, CaseOnlyOf caseOnlyOf) {
+                     std::string_view writtenTwice, Diagnostics& d, CaseOnlyOf caseOnlyOf,
+                     std::string_view spelledAlike = {}) {
   Problem duplicate(d, Severity::Severe, cat(kind, "s that share a name"));
   NameMap<const R*> seen(records.size());
   for (const R& r : records) {
@@ -61,7 +63,8 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
               : cat("the name differs only in letter case or in blanks at its ends from ",
                     quoted(earlier.name), ", the ", kind, " at line ", earlier.lines.classLine,
                     ", and EnergyPlus does not tell such names apart");
-      return cat(subject(r), ": ", same, "; ", writtenTwice, " and ", kStops,
+      return cat(subject(r), ": ", same, "; ", writtenTwice,
+                 earlier.name == r.name ? spelledAlike : "", " and ", kStops,
                  " on the duplicate names; give each ", kind, " its own name");
     });
   }
@@ -262,8 +265,10 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
                   "its dual set-point object and constant schedules are written twice", d,
                   thermostatCaseOnly);
   if (vrf) {
-    checkDuplicates(t.outdoorUnits, "outdoor unit", "the objects of that system are written twice",
-                    d, always);
+    checkDuplicates(t.outdoorUnits, "outdoor unit",
+                    "its heat pump and terminal unit list are written twice", d, always,
+                    ", the second time without indoor units (those that name it are written "
+                    "once, under the first),");
     checkDuplicates(t.indoorUnits, "indoor unit",
                     "its terminal unit, fan, mixer, coils and nodes are written twice", d, always);
   }

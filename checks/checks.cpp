@@ -246,7 +246,7 @@ void checkOutdoorUnits(const std::deque<Outdoor>& outdoor, const VrfMembership& 
                        ? std::string("its indoor units")
                        : cat("the ", counted(served, "indoor unit"), " that leave it empty"));
       });
-    } else if (served == 0 && given(o, &Outdoor::name)) {
+    } else if (served == 0 && given(o, &Outdoor::name) && !members.repeatsName(i)) {
       unused(o.lines.classLine, [&] {
         return cat(subject(o),
                    ": no indoor unit names it in its outdoorUnitName; its terminal unit list is "

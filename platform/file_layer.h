@@ -41,7 +41,10 @@ class OutputFile {
   virtual void close(std::error_code& ec) = 0;
 
   // After close: replaces the output by this file in one step, so that a reader sees either
-  // the earlier output or the new one. A replaced output's permissions are kept.
+  // the earlier output or the new one. A replaced output's permissions are kept. Interruptions
+  // are held from just before the replacement and, once it is done, until the process ends: a
+  // run that has replaced its output ends as it would have without them, so its exit status
+  // matches the output. A failed commit lets them through again.
   virtual void commit(std::error_code& ec) = 0;
 
   // Closes the file if it is open and removes it. Never fails.

@@ -39,6 +39,7 @@ extern "C" void onInterruption(int sig) {
   ::raise(sig);
 }
 
+// Blocks the interruptions for its lifetime, or for the rest of the process once kept.
 class InterruptionsBlocked {
  public:
   InterruptionsBlocked() {
@@ -47,12 +48,17 @@ class InterruptionsBlocked {
     for (int sig : kInterruptions) sigaddset(&set, sig);
     sigprocmask(SIG_BLOCK, &set, &old_);
   }
-  ~InterruptionsBlocked() { sigprocmask(SIG_SETMASK, &old_, nullptr); }
+  ~InterruptionsBlocked() {
+    if (!kept_) sigprocmask(SIG_SETMASK, &old_, nullptr);
+  }
   InterruptionsBlocked(const InterruptionsBlocked&) = delete;
   InterruptionsBlocked& operator=(const InterruptionsBlocked&) = delete;
 
+  void keep() { kept_ = true; }
+
  private:
   sigset_t old_;
+  bool kept_ = false;
 };
 
 // A large VRF model keeps tens of MiB of template records, written once each. Where every
@@ -150,6 +156,12 @@ class PosixOutput : public OutputFile {
   }
 
   void commit(std::error_code& ec) override {
+    // From the rename on the new output is in place, and a run that dies of an interruption
+    // would report a failure it did not have. So the interruptions are held from here: if the
+    // rename fails they are let through, and one that came meanwhile removes the temporary
+    // file as usual; if it succeeds they stay held until the process ends, which then ends as
+    // the run went.
+    InterruptionsBlocked blocked;
     // As an editor saving a file would: the replaced output keeps its mode. stat follows a
     // symbolic link, whose own mode says nothing.
     struct stat st {};
@@ -163,7 +175,8 @@ class PosixOutput : public OutputFile {
       return;
     }
     done_ = true;
-    pending = 0;  // a late signal would only unlink a name that is gone
+    pending = 0;
+    blocked.keep();
   }
 
   void abort() noexcept override {

@@ -41,9 +41,26 @@ std::string utf8(const std::wstring& text) {
 wchar_t pendingName[256];
 volatile LONG pending = 0;
 
-BOOL WINAPI onInterruption(DWORD) {
-  if (pending) ::DeleteFileW(pendingName);
-  return FALSE;  // the default handler then ends the process as usual
+// The handler and a commit take turns: an interruption either ends the run before the output
+// is replaced, or finds it replaced and lets the run end as it goes, as blocked signals do on
+// other systems.
+SRWLOCK commitLock = SRWLOCK_INIT;
+volatile LONG committed = 0;
+
+BOOL WINAPI onInterruption(DWORD event) {
+  ::AcquireSRWLockExclusive(&commitLock);
+  if (!committed) {
+    if (pending) ::DeleteFileW(pendingName);
+    // The default handler then ends the process as usual. The lock stays taken, so that no
+    // commit begins meanwhile.
+    return FALSE;
+  }
+  ::ReleaseSRWLockExclusive(&commitLock);
+  if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) return TRUE;  // taken: nothing ends
+  // A closed console, a logoff or a shutdown ends the process when this returns, or after a
+  // few seconds; until then the run finishes on its own and exits with its status.
+  ::Sleep(INFINITE);
+  return TRUE;
 }
 
 class Win32Input : public InputFile {
@@ -102,6 +119,8 @@ class Win32Output : public OutputFile {
   }
 
   void commit(std::error_code& ec) override {
+    // Held for the whole commit, so that an interruption waits for its end: see onInterruption.
+    ::AcquireSRWLockExclusive(&commitLock);
     // A read-only output is replaced, and the new one is read-only too, as a write-protected
     // file is on other systems.
     const DWORD attributes = ::GetFileAttributesW(target_.c_str());
@@ -119,6 +138,7 @@ class Win32Output : public OutputFile {
           attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
       if (!held || folder || attempt == 10) {
         if (readOnly) ::SetFileAttributesW(target_.c_str(), attributes);
+        ::ReleaseSRWLockExclusive(&commitLock);
         ec = {static_cast<int>(error), std::system_category()};
         return;
       }
@@ -131,6 +151,8 @@ class Win32Output : public OutputFile {
       if (now != INVALID_FILE_ATTRIBUTES)
         ::SetFileAttributesW(target_.c_str(), now | FILE_ATTRIBUTE_READONLY);
     }
+    committed = 1;
+    ::ReleaseSRWLockExclusive(&commitLock);
   }
 
   void abort() noexcept override {

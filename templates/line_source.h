@@ -31,8 +31,10 @@ struct WantedClasses {
 // the length of the lines; only the lines of template objects are held whole.
 class LineSource {
  public:
+  static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 17;
+
   // The buffer holds `capacity` bytes, at least 4096.
-  explicit LineSource(std::istream& in, std::size_t capacity = std::size_t{1} << 17);
+  explicit LineSource(std::istream& in, std::size_t capacity = kDefaultCapacity);
   LineSource(const LineSource&) = delete;
   LineSource& operator=(const LineSource&) = delete;
 

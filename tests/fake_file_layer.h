@@ -26,6 +26,7 @@ class FakeFileLayer : public FileLayer {
   std::optional<std::size_t> memoryRunsOutAt;  // offset at which reading throws bad_alloc
   std::optional<std::size_t> diskSpace;        // bytes that fit; a write past them fails, ENOSPC
   bool rewindFails = false;                    // going back to the start fails
+  std::optional<std::string> afterRewind;      // what the input holds from the second read on
   std::error_code createError, closeError, commitError;
   std::error_code console = std::make_error_code(std::errc::broken_pipe);
 
@@ -88,6 +89,7 @@ class FakeFileLayer : public FileLayer {
       }
       at_ = 0;
       ++fs_.rewinds;
+      if (fs_.afterRewind) text_ = *fs_.afterRewind;
     }
 
    private:

@@ -57,9 +57,10 @@ Indoor unit(const std::string& name, const std::string& zone) {
 TEST(DuplicateNames, SameNameTwiceInOneClass) {
   std::string w = warningsFor(system(outdoor("OU") + outdoor("OU"), {Indoor()}));
   EXPECT_NE(w.find("in.idf:24: warning: HVACVAKTemplate:VRVUnidadExterior \"OU\": the name is "
-                   "already used by the outdoor unit at line 9; the objects of that system are "
-                   "written twice and EnergyPlus stops with a severe error on the duplicate "
-                   "names; give each outdoor unit its own name\n"),
+                   "already used by the outdoor unit at line 9; its heat pump and terminal unit "
+                   "list are written twice, the second time without indoor units (those that "
+                   "name it are written once, under the first), and EnergyPlus stops with a "
+                   "severe error on the duplicate names; give each outdoor unit its own name\n"),
             std::string::npos)
       << w;
 

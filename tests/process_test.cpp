@@ -2,7 +2,9 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/ptrace.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "file_support.h"
 
@@ -67,7 +70,8 @@ class Process : public ::testing::Test {
 
   // Starts the program in the work directory with standard output on `out` (closed when
   // negative) and standard error into a file, with the signals as a shell leaves them.
-  pid_t start(int out) {
+  // `traced`: the child asks to be traced and stops before it starts the program.
+  pid_t start(int out, bool traced = false) {
     const std::string err = (root_ / "err").string();
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -75,10 +79,62 @@ class Process : public ::testing::Test {
       const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (::chdir(dir_.c_str()) != 0 || ::dup2(errFd, 2) < 0) ::_exit(127);
       if (out >= 0 ? ::dup2(out, 1) < 0 : ::close(1) != 0) ::_exit(127);
+      if (traced) {
+        // A sanitized build's leak check needs to trace the program itself, and cannot here.
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        ::setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0").c_str(), 1);
+        if (::ptrace(PTRACE_TRACEME, 0, 0, 0) == 0) ::raise(SIGSTOP);
+      }
       ::execl(binary_.c_str(), binary_.c_str(), static_cast<char*>(nullptr));
       ::_exit(127);
     }
     return pid;
+  }
+
+  // A run traced call by call into the system, which is sent `sig` as it enters its call
+  // number `at` (counted from 0; none when `at` is past the last).
+  struct Traced {
+    bool traced = false;  // false: the system does not let a test trace its child
+    int raw = 0;          // the wait status
+    std::size_t calls = 0;
+    std::size_t created = std::size_t(-1);  // the first call that creates a file
+    std::size_t renamed = std::size_t(-1);  // the last rename
+  };
+  Traced runTraced(std::size_t at, int sig) {
+    Traced t;
+    const int out = ::open((root_ / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const pid_t pid = start(out, true);
+    ::close(out);
+    if (::waitpid(pid, &t.raw, 0) != pid || !WIFSTOPPED(t.raw)) return t;  // ran untraced
+    t.traced = true;
+    ::ptrace(PTRACE_SETOPTIONS, pid, 0, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    int pass = 0;  // the signal to let through as the child goes on
+    for (;;) {
+      ::ptrace(PTRACE_SYSCALL, pid, 0, pass);
+      pass = 0;
+      if (::waitpid(pid, &t.raw, 0) != pid || !WIFSTOPPED(t.raw)) return t;
+      if (WSTOPSIG(t.raw) != (SIGTRAP | 0x80)) {
+        // A signal on its way in; the SIGTRAP of the exec is the tracer's own.
+        if (WSTOPSIG(t.raw) != SIGTRAP) pass = WSTOPSIG(t.raw);
+        continue;
+      }
+      __ptrace_syscall_info info{};
+      ::ptrace(PTRACE_GET_SYSCALL_INFO, pid, sizeof info, &info);
+      if (info.op != PTRACE_SYSCALL_INFO_ENTRY) continue;
+      const auto nr = static_cast<long>(info.entry.nr);
+      const auto& args = info.entry.args;
+      bool creates = nr == SYS_openat && (args[2] & O_CREAT) != 0;
+      bool renames = nr == SYS_renameat || nr == SYS_renameat2;
+#ifdef SYS_open
+      creates = creates || (nr == SYS_open && (args[1] & O_CREAT) != 0);
+#endif
+#ifdef SYS_rename
+      renames = renames || nr == SYS_rename;
+#endif
+      if (creates && t.created > t.calls) t.created = t.calls;
+      if (renames) t.renamed = t.calls;
+      if (t.calls++ == at) ::kill(pid, sig);
+    }
   }
 
   static int wait(pid_t pid) {
@@ -286,6 +342,47 @@ TEST_F(Process, InterruptionRemovesTheTemporaryFileAndDiesOfTheSignal) {
     EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == sig) << sig;
     EXPECT_EQ(entries(), 2u) << "the temporary file is left after signal " << sig;
     EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), "earlier");
+  }
+}
+
+TEST_F(Process, InterruptedAtAnyCallTheStatusMatchesTheOutput) {
+  // Sent as the run enters each of its system calls from the creation of the temporary file
+  // on, rename and exit included, an interruption either kills the run before it replaces the
+  // output, leaving the earlier one and no temporary file, or finds the output replaced and
+  // is held: the run then ends as a success.
+  const auto reset = [&] {
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    spit(dir_ / "in.idf", kInput);
+    spit(dir_ / "expandedVAK.idf", "earlier");
+  };
+  reset();
+  const Traced plain = runTraced(std::size_t(-1), 0);
+  if (!plain.traced) GTEST_SKIP() << "the system does not let the test trace the program";
+  ASSERT_TRUE(WIFEXITED(plain.raw) && WEXITSTATUS(plain.raw) == 0) << slurp(root_ / "err");
+  const std::string output = slurp(dir_ / "expandedVAK.idf");
+  const std::size_t created = plain.created, renamed = plain.renamed;
+  ASSERT_TRUE(created > 0 && created < renamed && renamed < plain.calls);
+
+  for (std::size_t at = created - 1; at < plain.calls; ++at) {
+    const bool nearRename = at + 1 >= renamed && at <= renamed + 1;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+      if (sig != SIGTERM && !nearRename) continue;
+      reset();
+      const int raw = runTraced(at, sig).raw;
+      const std::string where = "signal " + std::to_string(sig) + " at call " + std::to_string(at) +
+                                " (the rename is call " + std::to_string(renamed) + ")";
+      EXPECT_EQ(entries(), 2u) << where << ": the temporary file is left";
+      if (WIFSIGNALED(raw)) {
+        EXPECT_EQ(WTERMSIG(raw), sig) << where;
+        EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), "earlier") << where << ": died after the rename";
+        EXPECT_EQ(slurp(root_ / "out"), "") << where;
+      } else {
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << where;
+        EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), output) << where;
+        EXPECT_EQ(slurp(root_ / "out"), "ExpandVAKObjects....OK\n") << where;
+      }
+    }
   }
 }
 

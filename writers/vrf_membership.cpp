@@ -5,7 +5,10 @@ namespace vak {
 VrfMembership::VrfMembership(const std::deque<VRVUnidadInterior>& indoor,
                              const std::deque<VRVUnidadExterior>& outdoor) {
   byName_.reserve(outdoor.size());
-  for (const VRVUnidadExterior& o : outdoor) byName_.try_emplace(o.name);
+  repeats_.reserve(outdoor.size());
+  for (const VRVUnidadExterior& o : outdoor) {
+    repeats_.push_back(!byName_.try_emplace(o.name).second);
+  }
   isMember_.reserve(indoor.size());
   for (const VRVUnidadInterior& u : indoor) {
     const auto it = byName_.find(u.outdoorUnitName);
@@ -13,7 +16,9 @@ VrfMembership::VrfMembership(const std::deque<VRVUnidadInterior>& indoor,
     isMember_.push_back(it != byName_.end());
   }
   perOutdoor_.reserve(outdoor.size());
-  for (const VRVUnidadExterior& o : outdoor) perOutdoor_.push_back(&byName_.at(o.name));
+  for (std::size_t i = 0; i < outdoor.size(); ++i) {
+    perOutdoor_.push_back(repeats_[i] ? &none_ : &byName_.at(outdoor[i].name));
+  }
 }
 
 }  // namespace vak

@@ -13,7 +13,9 @@ namespace vak {
 
 // Which indoor units belong to which outdoor unit: those whose outdoorUnitName equals the
 // outdoor unit's name exactly. Built once, so that the writer's cost grows with the units and
-// not with their product. Two outdoor units of one name share the same members.
+// not with their product. Of outdoor units that share a name, the first has the members and
+// the others none: each indoor unit is written once, and a mistaken name cannot make the
+// output grow with the product of the units.
 class VrfMembership {
  public:
   using Members = std::vector<const VRVUnidadInterior*>;
@@ -29,10 +31,15 @@ class VrfMembership {
   // Whether some outdoor unit carries the name that the indoor unit at `index` gives.
   bool isMember(std::size_t index) const { return isMember_[index]; }
 
+  // Whether an earlier outdoor unit has the exact name of the one at `index`.
+  bool repeatsName(std::size_t index) const { return repeats_[index]; }
+
  private:
   std::unordered_map<std::string_view, Members> byName_;
   std::vector<const Members*> perOutdoor_;
   std::vector<bool> isMember_;  // by indoor unit
+  std::vector<bool> repeats_;   // by outdoor unit
+  Members none_;
 };
 
 }  // namespace vak

@@ -16,23 +16,87 @@
 #include <vector>
 
 #include "driver/convert.h"
+#include "templates/diagnostics.h"
 #include "templates/line_source.h"
+#include "writers/preprocessor_messages.h"
 
 namespace {
+
+[[noreturn]] void fail(const char* what);
 
 struct Run {
   std::string output;
   std::string console;
   std::string diagnostics;
+  std::size_t messages = 0;  // where the objects that pass the warnings on begin, if any
 
   bool operator==(const Run&) const = default;
+  // The output without those objects: what the line numbers of the warnings do not change.
+  std::string_view body() const { return std::string_view(output).substr(0, messages); }
 };
+
+// The warnings on standard error, as the output's message objects must hold them.
+std::vector<vak::Message> warningsOf(std::string_view diagnostics) {
+  std::vector<vak::Message> warnings;
+  constexpr std::string_view kAt = "in.idf:", kNone = "expandVAKobjects: warning: ";
+  for (std::size_t nl; (nl = diagnostics.find('\n')) != std::string_view::npos;
+       diagnostics.remove_prefix(nl + 1)) {
+    const std::string_view line = diagnostics.substr(0, nl);
+    if (line.starts_with(kNone)) {
+      warnings.push_back({vak::Severity::Warning, 0, std::string(line.substr(kNone.size()))});
+    } else if (line.starts_with(kAt)) {
+      std::size_t at = kAt.size(), number = 0;
+      while (at < line.size() && line[at] >= '0' && line[at] <= '9') {
+        number = number * 10 + static_cast<std::size_t>(line[at++] - '0');
+      }
+      constexpr std::string_view kWarning = ": warning: ";
+      warnings.push_back(
+          {vak::Severity::Warning, number, std::string(line.substr(at + kWarning.size()))});
+    }
+  }
+  return warnings;
+}
+
+// Where the message objects begin: the output must end with one for each warning, in order,
+// holding its text, and hold none when there is no warning.
+std::size_t messagesOf(const std::string& output, std::string_view diagnostics,
+                       std::string_view eol) {
+  const std::vector<vak::Message> warnings = warningsOf(diagnostics);
+  if (warnings.empty()) return output.size();
+  constexpr std::string_view kBanner =
+      "!-   ===========  ALL OBJECTS IN CLASS: OUTPUT:PREPROCESSORMESSAGE ===========";
+  const std::size_t banner = output.rfind(kBanner);
+  if (banner == std::string::npos || banner < eol.size()) fail("warnings without message objects");
+  std::vector<std::string> want, got;
+  for (const vak::Message& m : warnings) {
+    want.push_back("Output:PreprocessorMessage");
+    for (const std::string& line : vak::messageLines(m)) want.push_back(line);
+  }
+  std::string_view section = std::string_view(output).substr(banner);
+  for (std::size_t end; (end = section.find(eol)) != std::string_view::npos;
+       section.remove_prefix(end + eol.size())) {
+    const std::string_view line = section.substr(0, end);
+    const std::size_t comment = line.find("  !- Message Line ");
+    if (line == "Output:PreprocessorMessage,") {
+      got.emplace_back("Output:PreprocessorMessage");
+    } else if (comment != std::string_view::npos && comment > 5) {
+      got.emplace_back(line.substr(5, comment - 6));
+    }
+  }
+  if (got != want) fail("the message objects do not hold the warnings");
+  return banner - eol.size();
+}
 
 Run convertText(std::string_view input) {
   std::istringstream in{std::string(input)};
   std::ostringstream out, console, diagnostics;
   vak::convert(in, out, console, diagnostics);
-  return {out.str(), console.str(), diagnostics.str()};
+  Run run{out.str(), console.str(), diagnostics.str()};
+  const std::size_t firstBreak = input.find('\n');
+  const bool crlf =
+      firstBreak != std::string_view::npos && firstBreak > 0 && input[firstBreak - 1] == '\r';
+  run.messages = messagesOf(run.output, run.diagnostics, crlf ? "\r\n" : "\n");
+  return run;
 }
 
 struct TemplateClass {
@@ -234,16 +298,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string mark = "!" + eol;
     const std::string comment = "!" + std::string(boundary - 1 - eol.size() - shift, '-') + eol;
     const Run marked = convertText(mark + std::string(input));
-    if (marked.output != mark + run.output || marked.console != run.console) {
+    if (marked.body() != mark + std::string(run.body()) || marked.console != run.console) {
       fail("a comment line before the input changed the rest of the output");
     }
     if (!shiftedByOneLine(run.diagnostics, marked.diagnostics)) {
       fail("a comment line before the input did not shift the warnings by one line");
     }
     const Run shifted = convertText(comment + std::string(input));
-    if (shifted.output.size() != comment.size() + run.output.size() ||
-        shifted.output.compare(0, comment.size(), comment) != 0 ||
-        shifted.output.compare(comment.size(), std::string::npos, run.output) != 0) {
+    if (shifted.body() != comment + std::string(run.body())) {
       fail("a long line before the input changed the rest of the output");
     }
     if (shifted.console != run.console) fail("a long line before the input changed the console");

@@ -1,9 +1,11 @@
 #include "checks/check_names.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "checks/check_report.h"
+#include "checks/written_names.h"
 
 namespace vak {
 
@@ -174,22 +176,82 @@ struct NamesReferred {
   }
 };
 
-// The modeller's own objects that the program writes again for a served zone, and schedules
-// of the file that carry the name of a schedule the program writes.
-void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
-                     bool vrf, Diagnostics& d) {
-  Problem schedule(d, Severity::Severe,
-                   "schedules of the file named like a schedule the program writes");
-  const NameKeys written = writtenSchedules(t, vrf);
-  if (written.empty()) return;  // no template writes anything
-  for (const NamedAt& s : names.schedules) {
-    if (!written.contains(s.name)) continue;
-    schedule(s.line, [&] {
-      return cat("schedule ", quoted(s.name),
-                 " has the name of a schedule that the program writes; ", kStops,
-                 " on the duplicate name; rename this schedule and what refers to it");
+// Objects of the file named like an object the program writes: EnergyPlus stops on the name
+// written twice. A zone control of a zone whose control the program writes is reported as such.
+void checkWrittenNames(const TemplateLists& t, const FileNames& names,
+                       const VrfMembership& members, bool vrf, Diagnostics& d) {
+  if (names.written.empty()) return;
+  const WrittenNames written(t, members, vrf);
+  NameMap<bool> controlled(t.indoorUnits.size());
+  for (std::size_t i = 0; vrf && i < t.indoorUnits.size(); ++i) {
+    if (members.isMember(i)) controlled.tryEmplace(t.indoorUnits[i].zoneName, true);
+  }
+  std::vector<std::size_t> controlLines;
+  for (const NamedAt& c : names.thermostatZones) {
+    if (controlled.contains(c.name)) controlLines.push_back(c.line);
+  }
+  Problem twice(d, Severity::Severe, "objects of the file named like an object the program writes");
+  for (const ClassAndName& o : names.written) {
+    const std::optional<WrittenObject> w = written.find(o.className, o.name);
+    if (!w || std::find(controlLines.begin(), controlLines.end(), o.line) != controlLines.end()) {
+      continue;
+    }
+    twice(o.line, [&] {
+      const bool sameClass = equalsIgnoringCase(o.className, w->className);
+      return cat(o.className, " ", quoted(o.name), ": the program writes ",
+                 sameClass ? std::string("an object of this class") : cat("a ", w->className),
+                 " of this name too, for ", w->cause, " (line ", w->causeLine, "), and ", kStops,
+                 " on the duplicate name",
+                 sameClass ? "" : ", which it keeps apart across these classes",
+                 "; rename this object and what refers to it");
     });
   }
+}
+
+// The fields of an indoor unit whose autosize EnergyPlus sizes from a zone sizing run: the
+// terminal unit's air flows and the coils' capacities.
+constexpr std::string Indoor::*kSizedFromZone[] = {
+    &Indoor::supplyAirFlowRate, &Indoor::outdoorAirFlowRate, &Indoor::ratedCoolingCapacity,
+    &Indoor::ratedHeatingCapacity};
+
+// The first field of a written indoor unit that asks for autosize, if any.
+std::string Indoor::*autosized(const Indoor& u) {
+  for (std::string Indoor::*member : kSizedFromZone) {
+    if (given(u, member) && equalsIgnoringCase(trimmed(u.*member), "autosize")) return member;
+  }
+  return nullptr;
+}
+
+// Autosized units in zones without a Sizing:Zone. A zone that a ZoneList holds may be sized
+// through it, which is not followed: no message then.
+void checkZoneSizing(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
+                     Diagnostics& d) {
+  if (!names.anyZone) return;
+  NameMap<bool> sized(names.sizingZones.size() + names.listedZones.size());
+  for (const NamedAt& z : names.sizingZones) sized.tryEmplace(z.name, true);
+  for (const NamedAt& z : names.listedZones) sized.tryEmplace(z.name, true);
+  Problem unsized(d, Severity::Severe, "autosized indoor units in zones without Sizing:Zone");
+  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
+    const Indoor& u = t.indoorUnits[i];
+    std::string Indoor::*field = members.isMember(i) ? autosized(u) : nullptr;
+    if (field == nullptr || u.zoneName.empty() || sized.contains(u.zoneName)) continue;
+    unsized(lineOf(u, field), [&] {
+      return cat(subject(u), ": ", nameOf<Indoor>(field),
+                 " is autosize, but the file has no Sizing:Zone for its zone ", quoted(u.zoneName),
+                 "; EnergyPlus sizes the terminal unit's flows and the coils' capacities from a "
+                 "zone sizing run, and ",
+                 kStops, " (\"a zone sizing run must be done\"); add a Sizing:Zone for ",
+                 quoted(u.zoneName), " with zone sizing turned on in SimulationControl, or write "
+                 "the numbers");
+    });
+  }
+}
+
+// The modeller's own objects that the program writes again for a served zone, and objects of
+// the file that carry the name of an object the program writes.
+void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
+                     bool vrf, Diagnostics& d) {
+  checkWrittenNames(t, names, members, vrf, d);
   if (!vrf || (names.connectionZones.empty() && names.thermostatZones.empty())) return;
   // Equipment connections are written for every indoor unit, zone controls for those written.
   NameMap<const Indoor*> connected(t.indoorUnits.size()), controlled(t.indoorUnits.size());
@@ -273,6 +335,7 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
                     "its terminal unit, fan, mixer, coils and nodes are written twice", d, always);
   }
   checkCollisions(t, names, members, vrf, d);
+  if (vrf) checkZoneSizing(t, names, members, d);
 
   // Only names that the checks below would look up make a file without zones worth a note.
   bool refersToTheFile = vrf && !t.indoorUnits.empty();

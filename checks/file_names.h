@@ -19,6 +19,13 @@ struct NamedAt {
 // A deque grows without moving what it holds, which keeps long lists cheap to collect.
 using NameList = std::deque<NamedAt>;
 
+// An object of the input that carries the name of an object the program writes.
+struct ClassAndName {
+  std::string className;  // as written, blanks at the ends removed
+  std::string name;
+  std::size_t line;
+};
+
 // The names of the ordinary objects that templates refer to or could collide with: of each
 // class, only the names among those looked for.
 struct FileNames {
@@ -27,6 +34,9 @@ struct FileNames {
   NameList schedules;        // Schedule:Compact, :Constant, :Year, :File
   NameList thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
   NameList connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
+  std::deque<ClassAndName> written;  // objects named like one the program writes
+  NameList sizingZones;              // the zone of a Sizing:Zone, among the autosized units'
+  NameList listedZones;              // those zones where a ZoneList holds them
 };
 
 // What the names of the classes whose names are collected begin with.

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "checks/design_days.h"
 #include "checks/name_keys.h"
 
 namespace vak {
@@ -27,6 +28,8 @@ struct FileNames {
   NameList schedules;        // Schedule:Compact, :Constant, :Year, :File
   NameList thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
   NameList connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
+  // Every SizingPeriod:DesignDay, for the design checks.
+  std::vector<DesignDay> designDays;
 };
 
 // What the names of the classes whose names are collected begin with.

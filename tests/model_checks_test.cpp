@@ -397,9 +397,13 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
       "Schedule:Year, S3;\nSchedule:File,\n  S4,  ;\n"
       "ZoneControl:Thermostat,\n  My Control,\n  Z1,  !- Zone\n  Siempre 4;\n"
       "ZoneHVAC:EquipmentConnections, Z2, Z2 Eq;\n"
-      "ZoneControl:Thermostat, Lonely; X, Y;\n"     // ends before its zone
-      "Building,\n  B1,\n  Z7;\n"                   // whose fields are no zone
-      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n";  // classes not taken
+      "ZoneControl:Thermostat, Lonely; X, Y;\n"    // ends before its zone
+      "Building,\n  B1,\n  Z7;\n"                  // whose fields are no zone
+      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n"  // classes not taken
+      // Design days, whatever names are looked for, then the pass goes on.
+      "SizingPeriod:DesignDay, Hot, 7, 21, SummerDesignDay, 38, 12;\n"
+      "  sizingperiod:designday ,\n  Cold ,  ! name, with a comma\n  1,\n  21, WinterDesignDay, "
+      "! type\n  -10,\n  8,\n  DefaultMultipliers,\n  , Wetbulb;\nZone, Z9;\n";
   auto names = [](const NameList& list) {
     std::string text;
     for (const NamedAt& n : list) text += n.name + "@" + std::to_string(n.line) + " ";
@@ -413,10 +417,21 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   const FileNames all =
       collect({"Z1", "Z2", "Z3", "Z4", "Z7", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
   EXPECT_TRUE(all.anyZone);
-  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 ");
+  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 Z9@37 ");
   EXPECT_EQ(names(all.schedules), "S1@9 S2@10 S3@14 S4@15 ");
   EXPECT_EQ(names(all.thermostatZones), "Z1@17 ");
   EXPECT_EQ(names(all.connectionZones), "Z2@21 ");
+  ASSERT_EQ(all.designDays.size(), 2u);
+  const DesignDay& hot = all.designDays[0];
+  EXPECT_EQ(hot.line, 28u);
+  EXPECT_EQ(hot.name + "|" + hot.month + "|" + hot.dayOfMonth + "|" + hot.dayType + "|" +
+                hot.maximumDryBulb + "|" + hot.dailyRange + "|" + hot.rangeModifierType,
+            "Hot|7|21|SummerDesignDay|38|12|");
+  const DesignDay& cold = all.designDays[1];
+  EXPECT_EQ(cold.line, 29u);
+  EXPECT_EQ(cold.name + "|" + cold.month + "|" + cold.dayOfMonth + "|" + cold.dayType + "|" +
+                cold.maximumDryBulb + "|" + cold.dailyRange + "|" + cold.rangeModifierType,
+            "Cold|1|21|WinterDesignDay|-10|8|DefaultMultipliers");
 
   // Only the names looked for are kept, compared as EnergyPlus compares them; a zone that is
   // not looked for still tells that the file has zones.
@@ -426,6 +441,7 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   EXPECT_EQ(names(some.schedules), "S3@14 ");
   EXPECT_EQ(names(some.thermostatZones), "");
   EXPECT_EQ(names(some.connectionZones), "Z2@21 ");
+  EXPECT_EQ(some.designDays.size(), 2u);
   EXPECT_FALSE(collect({"Z1"}).zones.empty());
   std::istringstream noZones("Zonelist, Z1;\nZone;\nSchedule:Constant, Z1, , 1;\n");
   LineSource source(noZones);

@@ -8,8 +8,10 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "checks/file_names.h"
@@ -28,10 +30,16 @@ const std::string& kV80 = test::kVersion80;
 // Line numbers of the inputs built below: Version 1-2, thermostat 3-8, first outdoor unit
 // 9-22 (field k on line 9 + k), first indoor unit 23-39 (field k on line 23 + k).
 
-std::string outdoor(const std::string& name, std::size_t field = 0, const std::string& value = "") {
+// An outdoor unit with the given fields (numbered from 1) changed.
+std::string outdoor(const std::string& name,
+                    std::initializer_list<std::pair<std::size_t, std::string>> changed) {
   std::vector<std::string> fields = test::outdoorFields(name);
-  if (field > 0) fields[field - 1] = value;
+  for (const auto& [field, value] : changed) fields[field - 1] = value;
   return test::templateObject(VRVUnidadExterior::kClassName, fields);
+}
+std::string outdoor(const std::string& name, std::size_t field = 0, const std::string& value = "") {
+  if (field == 0) return outdoor(name, {});
+  return outdoor(name, {{field, value}});
 }
 
 // A system of one thermostat, one outdoor unit and the given indoor units.
@@ -204,7 +212,8 @@ TEST(Keywords, ComparedAsEnergyPlusComparesThem) {
             std::string::npos)
       << w;
   for (const char* fine : {"reversecycle", "Resistive", ""}) {
-    EXPECT_EQ(warningsFor(system(outdoor("OU", 12, fine), {Indoor()})), "") << fine;
+    EXPECT_EQ(warningsFor(system(outdoor("OU", {{12, fine}, {13, "2000"}}), {Indoor()})), "")
+        << fine;
   }
 }
 
@@ -524,7 +533,9 @@ TEST(FileNames, AFragmentGetsOneNote) {
     const std::string n = std::to_string(i);
     units.push_back(unit("U" + n, "Zone " + n));
   }
-  const std::string w = test::expand(system(outdoor("OU", 7, "Zone 0"), units)).diagnostics;
+  const std::string w =
+      test::expand(system(outdoor("OU", {{3, "35000"}, {5, "40000"}, {7, "Zone 0"}}), units))
+          .diagnostics;
   EXPECT_EQ(w,
             "expandVAKobjects: note: the file defines no Zone, so it is taken for a part of a "
             "model: the zones and schedules that templates name are not checked\n");

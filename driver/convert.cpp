@@ -5,6 +5,7 @@
 
 #include "checks/check_names.h"
 #include "checks/checks.h"
+#include "checks/design_checks.h"
 #include "checks/file_names.h"
 #include "driver/scan.h"
 #include "templates/io_error.h"
@@ -39,6 +40,8 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   }
   Diagnostics messages(&diagnostics);
   checkTemplates(scanned, names, members, vrf, messages);
+  checkDesign(t, names.designDays, members,
+              vrf ? std::optional<VrfVersion>(vrf->objects) : std::nullopt, messages);
   const bool warned = std::ranges::any_of(
       messages.messages(), [](const Message& m) { return m.severity != Severity::Note; });
 

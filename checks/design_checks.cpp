@@ -6,10 +6,12 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/check_report.h"
 #include "checks/name_keys.h"
 #include "checks/numeric_fields.h"
+#include "writers/vrf_curves.h"
 
 namespace vak {
 
@@ -139,7 +141,7 @@ constexpr CapacitySide kCapacitySides[] = {
 struct Combination {
   double indoor;
   double outdoor;
-  double ratio;
+  double ratio;  // exact, for the piping curve
   double shown;  // to two decimals, as messages show it
 };
 
@@ -362,6 +364,116 @@ void checkDesignDays(std::span<const DesignDay> days, std::size_t systems, Diagn
   }
 }
 
+// ---- The piping correction factor, as EnergyPlus computes it
+
+struct Biquadratic {
+  double c[6];
+  DesignRange x, y;
+
+  double operator()(double xv, double yv) const {
+    xv = std::clamp(xv, x.low, x.high);
+    yv = std::clamp(yv, y.low, y.high);
+    return c[0] + c[1] * xv + c[2] * xv * xv + c[3] * yv + c[4] * yv * yv + c[5] * xv * yv;
+  }
+};
+
+// The CoolingLengthCorrectionFactor curve that the program writes, read from its own text.
+const std::optional<Biquadratic>& lengthCurve() {
+  static const std::optional<Biquadratic> curve = []() -> std::optional<Biquadratic> {
+    const std::span<const std::string_view> f = curveFields("CoolingLengthCorrectionFactor");
+    double v[10];
+    for (std::size_t i = 0; i < 10; ++i) {
+      if (i + 1 >= f.size() || !energyPlusNumber(f[i + 1], v[i])) return std::nullopt;
+    }
+    return Biquadratic{{v[0], v[1], v[2], v[3], v[4], v[5]}, {v[6], v[7]}, {v[8], v[9]}};
+  }();
+  return curve;
+}
+
+// The cooling piping correction factor: the length curve at the equivalent length and the
+// cooling combination ratio, each taken within the curve's range, plus the height times the
+// height coefficient, kept between 0.5 and 1.
+std::optional<double> pipingCorrection(double length, double height, double ratio) {
+  const std::optional<Biquadratic>& curve = lengthCurve();
+  if (!curve) return std::nullopt;
+  return std::clamp((*curve)(length, ratio) + height * kLimits.heightCoefficient, 0.5, 1.0);
+}
+
+// ---- The summary table
+
+// Columns left-aligned up to `left`, right-aligned after, two blanks apart.
+void writeTable(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                std::size_t left) {
+  std::vector<std::size_t> width;
+  for (const auto& row : rows) {
+    width.resize(std::max(width.size(), row.size()));
+    for (std::size_t k = 0; k < row.size(); ++k) width[k] = std::max(width[k], row[k].size());
+  }
+  for (const auto& row : rows) {
+    std::string line = "  ";
+    for (std::size_t k = 0; k < row.size(); ++k) {
+      const std::string pad(width[k] - row[k].size(), ' ');
+      line += k == 0 ? "" : "  ";
+      line += k < left ? row[k] + pad : pad + row[k];
+    }
+    line.erase(line.find_last_not_of(' ') + 1);
+    out << line << '\n';
+  }
+}
+
+std::string orDash(const std::optional<double>& value, std::string (*show)(double)) {
+  return value ? show(*value) : std::string("-");
+}
+
+std::string twoDecimals(double value) {
+  return printed("%.2f", value);
+}
+
+void writeUnitSummary(std::ostream& out, const Outdoor& o, Members members, VrfVersion v) {
+  out << "Design summary of " << subject(o) << " (" << kInputName << " line " << o.lines.classLine
+      << "):\n";
+  if (members.empty()) {
+    out << "  no indoor unit names it\n";
+    return;
+  }
+  std::vector<std::vector<std::string>> rows = {
+      {"indoor unit", "zone", "cooling W", "heating W", "supply m3/s", "outdoor air m3/s"}};
+  for (const Indoor* u : members) {
+    rows.push_back({std::string(trimmed(u->name)), std::string(trimmed(u->zoneName)),
+                    std::string(trimmed(u->ratedCoolingCapacity)),
+                    std::string(trimmed(u->ratedHeatingCapacity)),
+                    std::string(trimmed(u->supplyAirFlowRate)),
+                    std::string(trimmed(u->outdoorAirFlowRate))});
+  }
+  const std::optional<double> supply = totalOf(members, &Indoor::supplyAirFlowRate, v);
+  const std::optional<double> outdoorAir = totalOf(members, &Indoor::outdoorAirFlowRate, v);
+  const std::optional<Combination> cooling = combinationOf(o, members, kCapacitySides[0], v);
+  const std::optional<Combination> heating = combinationOf(o, members, kCapacitySides[1], v);
+  rows.push_back({"indoor units", "",
+                  orDash(totalOf(members, &Indoor::ratedCoolingCapacity, v), watts),
+                  orDash(totalOf(members, &Indoor::ratedHeatingCapacity, v), watts),
+                  orDash(supply, plain), orDash(outdoorAir, plain)});
+  rows.push_back({"outdoor unit", "", std::string(trimmed(o.ratedCoolingCapacity)),
+                  std::string(trimmed(o.ratedHeatingCapacity))});
+  rows.push_back({"combination ratio", "", cooling ? twoDecimals(cooling->ratio) : std::string("-"),
+                  heating ? twoDecimals(heating->ratio) : std::string("-")});
+  writeTable(out, rows, 2);
+
+  const std::optional<double> length = numberIn(o, &Outdoor::equivalentPipingLength, v);
+  const std::optional<double> height = numberIn(o, &Outdoor::verticalHeight, v);
+  std::optional<double> piping;
+  if (length && height && cooling) piping = pipingCorrection(*length, *height, cooling->ratio);
+  out << "  piping correction factor: " << (piping ? printed("%.3f", *piping) : std::string("-"))
+      << " in cooling (" << trimmed(o.equivalentPipingLength) << " m equivalent length, "
+      << trimmed(o.verticalHeight) << " m height), 1 in heating\n";
+  out << "  outdoor air: ";
+  if (supply && outdoorAir && *supply > 0) {
+    out << printed("%.0f", 100 * *outdoorAir / *supply) << " % of the supply air\n";
+  } else {
+    out << "-\n";
+  }
+}
+
 }  // namespace
 
 void checkDesign(const TemplateLists& t, std::span<const DesignDay> designDays,
@@ -390,6 +502,13 @@ void checkDesign(const TemplateLists& t, std::span<const DesignDay> designDays,
     for (const Indoor* u : served) checkFlowPerCapacity(*u, *vrf, flow);
   }
   if (systems > 0) checkDesignDays(designDays, systems, d);
+}
+
+void writeDesignSummary(std::ostream& out, const TemplateLists& t, const VrfMembership& members,
+                        VrfVersion vrf) {
+  for (std::size_t i = 0; i < t.outdoorUnits.size(); ++i) {
+    writeUnitSummary(out, t.outdoorUnits[i], members.membersOf(i), vrf);
+  }
 }
 
 }  // namespace vak

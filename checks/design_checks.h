@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <span>
 
 #include "checks/design_days.h"
@@ -19,5 +20,10 @@ namespace vak {
 void checkDesign(const TemplateLists& templates, std::span<const DesignDay> designDays,
                  const VrfMembership& members, std::optional<VrfVersion> vrf,
                  Diagnostics& diagnostics);
+
+// One short table per outdoor unit: its indoor units and zones, its combination ratios, its
+// piping correction factor and its outdoor air as a share of the supply air.
+void writeDesignSummary(std::ostream& out, const TemplateLists& templates,
+                        const VrfMembership& members, VrfVersion vrf);
 
 }  // namespace vak

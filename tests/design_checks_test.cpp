@@ -1,6 +1,6 @@
 // The design checks: models that EnergyPlus runs, with results nobody meant. Each table holds
-// rows on either side of the edge that a check keeps. Then the limits against what the writers
-// write.
+// rows on either side of the edge that a check keeps. Then the design summary, and the limits
+// against what the writers write.
 
 #include <gtest/gtest.h>
 
@@ -287,6 +287,48 @@ TEST(DesignLimits, AreWhatTheProgramWrites) {
   EXPECT_EQ(limit("CoolingCombRatio", 4), kDesignLimits.combinationRatio.high);
   EXPECT_EQ(limit("HeatingCombRatio", 4), kDesignLimits.combinationRatio.high);
   EXPECT_TRUE(curveFields("NoSuchCurve").empty());
+}
+
+std::string summaryOf(const std::string& input, bool requested = true) {
+  std::istringstream in(input + test::namedObjects());
+  std::ostringstream out, console, diagnostics;
+  convert(in, out, console, diagnostics, {.designSummary = requested});
+  return diagnostics.str();
+}
+
+TEST(DesignSummary, OneTablePerOutdoorUnitAfterTheWarnings) {
+  const std::string two = system(outdoor(), units(2));
+  EXPECT_EQ(
+      summaryOf(two),
+      test::lines("Design summary of HVACVAKTemplate:VRVUnidadExterior \"OU\" (in.idf line 9):",
+                  "  indoor unit        zone  cooling W  heating W  supply m3/s  outdoor air m3/s",
+                  "  U1                 Z1         7000       8000         0.30              0.05",
+                  "  U2                 Z2         7000       8000         0.30              0.05",
+                  "  indoor units                 14000      16000          0.6               0.1",
+                  "  outdoor unit                 14000      16000",
+                  "  combination ratio             1.00       1.00",
+                  "  piping correction factor: 0.947 in cooling (30 m equivalent length, 8 m "
+                  "height), 1 in heating",
+                  "  outdoor air: 17 % of the supply air"));
+  EXPECT_EQ(summaryOf(two, false), "");
+  EXPECT_EQ(summaryOf(test::kVersion80 + test::thermostatText("T1")), "") << "no VRF system";
+
+  // The length curve takes its inputs within its range, and the factor stays within 0.5 to 1;
+  // the warnings come first.
+  const std::string w = summaryOf(system(outdoor({{10, "300"}, {11, "5"}}), units(4)));
+  EXPECT_NE(w.find("piping correction factor: 0.712 in cooling (300 m"), std::string::npos) << w;
+  EXPECT_LT(w.find("warning"), w.find("Design summary")) << w;
+  EXPECT_NE(summaryOf(system(outdoor({{10, "8"}, {11, "-10"}}), units(1)))
+                .find("piping correction factor: 1.000 in cooling"),
+            std::string::npos);
+  // What is not a number is shown as written, and what follows from it as "-".
+  const std::string odd =
+      summaryOf(system(outdoor({{10, "long"}}), {indoor(0, {{12, "autosize"}}), indoor(1)}));
+  EXPECT_NE(odd.find("  U1                 Z1     autosize       8000"), std::string::npos) << odd;
+  EXPECT_NE(odd.find("  combination ratio                -       1.00"), std::string::npos) << odd;
+  EXPECT_NE(odd.find("piping correction factor: - in cooling"), std::string::npos) << odd;
+  EXPECT_NE(summaryOf(system(outdoor(), {})).find("(in.idf line 9):\n  no indoor unit names it\n"),
+            std::string::npos);
 }
 
 }  // namespace

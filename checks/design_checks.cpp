@@ -77,6 +77,7 @@ std::string watts(double value) {
 
 // Air flow per watt, four digits: 6.041e-5.
 std::string perWatt(double value) {
+  if (!std::isfinite(value)) return plain(value);  // a huge flow over a tiny capacity
   const std::string text = printed("%.3e", value);
   const std::size_t e = text.find('e');
   return text.substr(0, e + 1) + std::to_string(std::stoi(text.substr(e + 1)));

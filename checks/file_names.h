@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "checks/design_days.h"
 #include "checks/name_keys.h"
 
 namespace vak {
@@ -37,6 +38,8 @@ struct FileNames {
   std::deque<ClassAndName> written;  // objects named like one the program writes
   NameList sizingZones;              // the zone of a Sizing:Zone, among the autosized units'
   NameList listedZones;              // those zones where a ZoneList holds them
+  // Every SizingPeriod:DesignDay, for the design checks.
+  std::vector<DesignDay> designDays;
 };
 
 // What the names of the classes whose names are collected begin with.

@@ -79,4 +79,38 @@ inline bool within(double value, const NumericLimits& limits) {
   return true;
 }
 
+// The ranges that a VRF design is held against before EnergyPlus runs: what EnergyPlus expects,
+// and what the program's fixed curves and values allow (a test holds these against the written
+// objects). A design outside them runs, with results nobody meant.
+struct DesignRange {
+  double low;
+  double high;
+};
+
+struct DesignLimits {
+  // The indoor units' total rated capacity over the outdoor unit's. The CoolingCombRatio and
+  // HeatingCombRatio curves take 1 to 1.5; manufacturers allow about 0.5 to 1.3.
+  DesignRange combinationRatio;
+  // m: the length range of the CoolingLengthCorrectionFactor curve (its other input, the
+  // combination ratio, is limited to `combinationRatio`); EnergyPlus takes the nearest end.
+  DesignRange pipingLength;
+  double heightCoefficient;  // 1/m: the piping correction for height in cooling
+  // m3/s of rated air flow per W of rated capacity that EnergyPlus's DX coil sizing expects.
+  DesignRange coolingFlowPerWatt;
+  double heatingFlowPerWattMaximum;
+  // degC outdoor: the operating range written, dry-bulb in cooling, wet-bulb in heating.
+  DesignRange coolingOutdoor;
+  DesignRange heatingOutdoor;
+};
+
+inline constexpr DesignLimits kDesignLimits = {
+    .combinationRatio = {0.5, 1.5},
+    .pipingLength = {8, 175},
+    .heightCoefficient = -0.000386,
+    .coolingFlowPerWatt = {4.027e-5, 6.041e-5},
+    .heatingFlowPerWattMaximum = 8.056e-5,
+    .coolingOutdoor = {-6, 43},
+    .heatingOutdoor = {-20, 16},
+};
+
 }  // namespace vak

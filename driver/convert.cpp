@@ -5,6 +5,7 @@
 
 #include "checks/check_names.h"
 #include "checks/checks.h"
+#include "checks/design_checks.h"
 #include "checks/file_names.h"
 #include "driver/scan.h"
 #include "templates/io_error.h"
@@ -19,8 +20,8 @@
 
 namespace vak {
 
-void convert(std::istream& in, std::ostream& out, std::ostream& console,
-             std::ostream& diagnostics) {
+void convert(std::istream& in, std::ostream& out, std::ostream& console, std::ostream& diagnostics,
+             const ConvertOptions& options) {
   LineSource source(in);
   LineSink sink(out);
   const ScanResult scanned = scan(source, sink, console);
@@ -39,6 +40,9 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console,
   }
   Diagnostics messages(&diagnostics);
   checkTemplates(scanned, names, members, vrf, messages);
+  checkDesign(t, names.designDays, members,
+              vrf ? std::optional<VrfVersion>(vrf->objects) : std::nullopt, messages);
+  if (options.designSummary && vrf) writeDesignSummary(diagnostics, t, members, vrf->objects);
   const bool warned = std::ranges::any_of(
       messages.messages(), [](const Message& m) { return m.severity != Severity::Note; });
 

@@ -1,7 +1,10 @@
 // expandVAKobjects: reads in.idf in the working directory and writes expandedVAK.idf beside
-// it. Takes no argument; any argument prints only the usage line.
+// it. Takes no argument; any argument prints only the usage line. EXPANDVAK_SUMMARY=1 in the
+// environment adds a design summary after the warnings.
 
+#include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include "driver/run.h"
 #include "platform/file_layer.h"
@@ -11,5 +14,8 @@ int main(int argc, char**) {
     std::cout << "USO: expandVAKobjects.exe input.idf \n";
     return 0;
   }
-  return vak::run(vak::systemFileLayer(), std::cout, std::cerr);
+  vak::ConvertOptions options;
+  const char* summary = std::getenv("EXPANDVAK_SUMMARY");
+  options.designSummary = summary != nullptr && std::string_view(summary) == "1";
+  return vak::run(vak::systemFileLayer(), std::cout, std::cerr, options);
 }

@@ -11,7 +11,8 @@
 
 namespace vak {
 
-int run(FileLayer& files, std::ostream& console, std::ostream& diagnostics) {
+int run(FileLayer& files, std::ostream& console, std::ostream& diagnostics,
+        const ConvertOptions& options) {
   // Names the file with the working directory, so that a message from one of many runs of a
   // parametric study says which one failed.
   const auto fail = [&](const char* what, const char* file, std::error_code ec) {
@@ -46,7 +47,7 @@ int run(FileLayer& files, std::ostream& console, std::ostream& diagnostics) {
                 outBuf.error() ? outBuf.error() : std::make_error_code(std::errc::io_error));
   };
   try {
-    convert(inStream, outStream, console, diagnostics);
+    convert(inStream, outStream, console, diagnostics, options);
   } catch (const std::bad_alloc&) {
     out->abort();
     return fail("input too large", nullptr, std::make_error_code(std::errc::not_enough_memory));

@@ -49,9 +49,10 @@ const TemplateClass* templateClass(std::string_view name) {
   return nullptr;
 }
 
-// The names pass looks at templates too, to pass over them as the scan does.
+// The names pass looks at templates too, to pass over them as the scan does, and at design
+// days, for their outdoor temperatures.
 constexpr WantedClasses kNamesPass{
-    {commonPrefix(), kNamedClassBeginnings[0], kNamedClassBeginnings[1]}};
+    {commonPrefix(), kNamedClassBeginnings[0], kNamedClassBeginnings[1], kDesignDayClass}};
 
 // The second pass copies nothing.
 class Discard : public std::streambuf {
@@ -114,6 +115,10 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
       // Ends where its record ends, so that both passes see the same objects.
       in.skipLine();
       ObjetosVAK::skipFields(in);
+      continue;
+    }
+    if (isDesignDay(className)) {
+      names.designDays.push_back(readDesignDay(in, out));
       continue;
     }
     if (!NameCollector::collects(className)) {

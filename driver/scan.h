@@ -38,8 +38,9 @@ struct ScanResult {
 ScanResult scan(LineSource& in, LineSink& out, std::ostream& console);
 
 // Reads the input again, from its start, for the names of zones, schedules and the modeller's
-// own zone controls and connections, keeping those whose key is in `wanted`. Made only when
-// there are templates, so that memory grows with the templates and not with the file.
+// own zone controls and connections, keeping those whose key is in `wanted`, and for the
+// design days. Made only when there are templates, so that memory grows with the templates and
+// not with the file.
 FileNames collectNames(LineSource& in, const NameKeys& wanted);
 
 }  // namespace vak

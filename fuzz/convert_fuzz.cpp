@@ -90,7 +90,7 @@ std::size_t messagesOf(const std::string& output, std::string_view diagnostics,
 Run convertText(std::string_view input) {
   std::istringstream in{std::string(input)};
   std::ostringstream out, console, diagnostics;
-  vak::convert(in, out, console, diagnostics);
+  vak::convert(in, out, console, diagnostics, {.designSummary = true});
   Run run{out.str(), console.str(), diagnostics.str()};
   const std::size_t firstBreak = input.find('\n');
   const bool crlf =

@@ -165,8 +165,10 @@ bool wideSearch = kWideSupported;
 
 // By the number of wanted beginnings, less one.
 using SearchFunction = Search (*)(const char*, std::size_t, std::size_t, std::size_t, const Ends*);
-constexpr SearchFunction kSearch[] = {search<1>, search<2>, search<3>};
-constexpr SearchFunction kWideSearch[] = {searchWide<1>, searchWide<2>, searchWide<3>};
+constexpr SearchFunction kSearch[] = {search<1>, search<2>, search<3>, search<4>};
+constexpr SearchFunction kWideSearch[] = {searchWide<1>, searchWide<2>, searchWide<3>,
+                                          searchWide<4>};
+static_assert(std::size(kSearch) == std::tuple_size_v<decltype(WantedClasses::beginnings)>);
 
 }  // namespace
 
@@ -355,7 +357,7 @@ bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
 // line numbers a pass of their own.
 std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
                                     const WantedClasses& wanted) const {
-  std::array<Ends, 3> ends{};
+  std::array<Ends, std::tuple_size_v<decltype(wanted.beginnings)>> ends{};
   std::size_t count = 0;
   for (const std::string_view b : wanted.beginnings) {
     if (!b.empty()) ends[count++] = {upper(b.front()), upper(b.back()), b.size() - 1};

@@ -18,7 +18,7 @@ class LineSink;
 // of these, in any letter case, after any blanks. The objects of other classes may be copied
 // over unread.
 struct WantedClasses {
-  std::array<std::string_view, 3> beginnings;  // each at least two characters long, or empty
+  std::array<std::string_view, 4> beginnings;  // each at least two characters long, or empty
 };
 
 // The input, read in large chunks into one fixed buffer. "\n" ends a line; a "\r" right before

@@ -8,8 +8,10 @@
 #include <bit>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "checks/file_names.h"
@@ -28,10 +30,16 @@ const std::string& kV80 = test::kVersion80;
 // Line numbers of the inputs built below: Version 1-2, thermostat 3-8, first outdoor unit
 // 9-22 (field k on line 9 + k), first indoor unit 23-39 (field k on line 23 + k).
 
-std::string outdoor(const std::string& name, std::size_t field = 0, const std::string& value = "") {
+// An outdoor unit with the given fields (numbered from 1) changed.
+std::string outdoor(const std::string& name,
+                    std::initializer_list<std::pair<std::size_t, std::string>> changed) {
   std::vector<std::string> fields = test::outdoorFields(name);
-  if (field > 0) fields[field - 1] = value;
+  for (const auto& [field, value] : changed) fields[field - 1] = value;
   return test::templateObject(VRVUnidadExterior::kClassName, fields);
+}
+std::string outdoor(const std::string& name, std::size_t field = 0, const std::string& value = "") {
+  if (field == 0) return outdoor(name, {});
+  return outdoor(name, {{field, value}});
 }
 
 // A system of one thermostat, one outdoor unit and the given indoor units.
@@ -406,7 +414,8 @@ TEST(Keywords, ComparedAsEnergyPlusComparesThem) {
             std::string::npos)
       << w;
   for (const char* fine : {"reversecycle", "Resistive", ""}) {
-    EXPECT_EQ(warningsFor(system(outdoor("OU", 12, fine), {Indoor()})), "") << fine;
+    EXPECT_EQ(warningsFor(system(outdoor("OU", {{12, fine}, {13, "2000"}}), {Indoor()})), "")
+        << fine;
   }
 }
 
@@ -599,9 +608,13 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
       "Schedule:Year, S3;\nSchedule:File,\n  S4,  ;\n"
       "ZoneControl:Thermostat,\n  My Control,\n  Z1,  !- Zone\n  Siempre 4;\n"
       "ZoneHVAC:EquipmentConnections, Z2, Z2 Eq;\n"
-      "ZoneControl:Thermostat, Lonely; X, Y;\n"     // ends before its zone
-      "Building,\n  B1,\n  Z7;\n"                   // whose fields are no zone
-      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n";  // classes not taken
+      "ZoneControl:Thermostat, Lonely; X, Y;\n"    // ends before its zone
+      "Building,\n  B1,\n  Z7;\n"                  // whose fields are no zone
+      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n"  // classes not taken
+      // Design days, whatever names are looked for, then the pass goes on.
+      "SizingPeriod:DesignDay, Hot, 7, 21, SummerDesignDay, 38, 12;\n"
+      "  sizingperiod:designday ,\n  Cold ,  ! name, with a comma\n  1,\n  21, WinterDesignDay, "
+      "! type\n  -10,\n  8,\n  DefaultMultipliers,\n  , Wetbulb;\nZone, Z9;\n";
   auto names = [](const NameList& list) {
     std::string text;
     for (const NamedAt& n : list) text += n.name + "@" + std::to_string(n.line) + " ";
@@ -615,10 +628,21 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   const FileNames all =
       collect({"Z1", "Z2", "Z3", "Z4", "Z7", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
   EXPECT_TRUE(all.anyZone);
-  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 ");
+  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 Z9@37 ");
   EXPECT_EQ(names(all.schedules), "S1@9 S2@10 S3@14 S4@15 ");
   EXPECT_EQ(names(all.thermostatZones), "Z1@17 ");
   EXPECT_EQ(names(all.connectionZones), "Z2@21 ");
+  ASSERT_EQ(all.designDays.size(), 2u);
+  const DesignDay& hot = all.designDays[0];
+  EXPECT_EQ(hot.line, 28u);
+  EXPECT_EQ(hot.name + "|" + hot.month + "|" + hot.dayOfMonth + "|" + hot.dayType + "|" +
+                hot.maximumDryBulb + "|" + hot.dailyRange + "|" + hot.rangeModifierType,
+            "Hot|7|21|SummerDesignDay|38|12|");
+  const DesignDay& cold = all.designDays[1];
+  EXPECT_EQ(cold.line, 29u);
+  EXPECT_EQ(cold.name + "|" + cold.month + "|" + cold.dayOfMonth + "|" + cold.dayType + "|" +
+                cold.maximumDryBulb + "|" + cold.dailyRange + "|" + cold.rangeModifierType,
+            "Cold|1|21|WinterDesignDay|-10|8|DefaultMultipliers");
 
   // Only the names looked for are kept, compared as EnergyPlus compares them; a zone that is
   // not looked for still tells that the file has zones.
@@ -628,6 +652,7 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   EXPECT_EQ(names(some.schedules), "S3@14 ");
   EXPECT_EQ(names(some.thermostatZones), "");
   EXPECT_EQ(names(some.connectionZones), "Z2@21 ");
+  EXPECT_EQ(some.designDays.size(), 2u);
   EXPECT_FALSE(collect({"Z1"}).zones.empty());
   std::istringstream noZones("Zonelist, Z1;\nZone;\nSchedule:Constant, Z1, , 1;\n");
   LineSource source(noZones);
@@ -710,7 +735,9 @@ TEST(FileNames, AFragmentGetsOneNote) {
     const std::string n = std::to_string(i);
     units.push_back(unit("U" + n, "Zone " + n));
   }
-  const std::string w = test::expand(system(outdoor("OU", 7, "Zone 0"), units)).diagnostics;
+  const std::string w =
+      test::expand(system(outdoor("OU", {{3, "35000"}, {5, "40000"}, {7, "Zone 0"}}), units))
+          .diagnostics;
   EXPECT_EQ(w,
             "expandVAKobjects: note: the file defines no Zone, so it is taken for a part of a "
             "model: the zones and schedules that templates name are not checked\n");

@@ -191,6 +191,36 @@ TEST_F(Process, AnyArgumentPrintsOnlyTheUsage) {
   }
 }
 
+// The environment asks for the design summary; the usage line stays what it is.
+TEST_F(Process, DesignSummaryOnRequest) {
+  spit(dir_ / "in.idf",
+       "Version, 8.0;\nZone, Z1;\nSchedule:Constant, On, , 1;\n"
+       "HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25;\n"
+       "HVACVAKTemplate:VRVUnidadExterior,\n  OU,\n  On,\n  7000,\n  3.3,\n  8000,\n  3.6,\n"
+       "  Z1,\n  LoadPriority,\n  ,\n  30,\n  4,\n  ReverseCycle,\n  0;\n"
+       "HVACVAKTemplate:VRVUnidadInterior,\n  U1,\n  Z1,\n  T1,\n  On,\n  Auto,\n"
+       "  DrawThrough,\n  0.6,\n  75,\n  0.9,\n  1.0,\n  0.35,\n  7000,\n  0.75,\n  8000,\n"
+       "  0.05,\n  OU;\n");
+  Result r = run("", "EXPANDVAK_SUMMARY=1");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "ExpandVAKObjects....OK\n");
+  EXPECT_TRUE(
+      r.err.starts_with("Design summary of HVACVAKTemplate:VRVUnidadExterior \"OU\" "
+                        "(in.idf line 10):\n"))
+      << r.err;
+  EXPECT_NE(r.err.find("\n  combination ratio             1.00       1.00\n"), std::string::npos)
+      << r.err;
+  const std::string output = slurp(dir_ / "expandedVAK.idf");
+  for (const char* value : {"", "0", "yes"}) {
+    r = run("", std::string("EXPANDVAK_SUMMARY=") + value);
+    EXPECT_EQ(r.err, "") << value;
+    EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), output) << "the output does not change";
+  }
+  r = run("in.idf", "EXPANDVAK_SUMMARY=1");
+  EXPECT_EQ(r.out, "USO: expandVAKobjects.exe input.idf \n");
+  EXPECT_EQ(r.err, "");
+}
+
 TEST_F(Process, MissingInputIsAnErrorAndTouchesNoOutput) {
   Result r = run();
   EXPECT_EQ(r.status, 1);

@@ -146,7 +146,9 @@ inline std::string templateObject(std::string_view className,
   return text;
 }
 
-// The 16 fields of an indoor unit; the ones a test cares about are named, the rest realistic.
+// The 16 fields of an indoor unit; the ones a test cares about are named, the rest realistic:
+// one to three of them on the outdoor unit of outdoorFields make a sensible design (combination
+// ratios of 0.5 to 1.5, an air flow per capacity that EnergyPlus expects).
 struct Indoor {
   std::string name = "U1";
   std::string zone = "Z1";
@@ -158,7 +160,7 @@ struct Indoor {
 
   std::vector<std::string> fields() const {
     return {name,  zone,  thermostat, availability, fanMode, placement, "0.6",  "75",
-            "0.9", "1.0", "0.30",     "3500",       "0.75",  "4000",    "0.05", outdoor};
+            "0.9", "1.0", "0.30",     "7000",       "0.75",  "8000",    "0.05", outdoor};
   }
   std::string text() const { return templateObject(VRVUnidadInterior::kClassName, fields()); }
 };
@@ -168,14 +170,14 @@ inline std::vector<std::string> outdoorFields(const std::string& name) {
           "AlwaysOn",
           "14000",
           "3.28",
-          "15500",
+          "16000",
           "3.55",
           "Z1",
           "MasterThermostatPriority",
           "VRF Priority Sch",
           "30",
           "8",
-          "Resistive",
+          "ReverseCycle",
           "0"};
 }
 

@@ -176,7 +176,24 @@ void writeCurveClass(IdfLines& out, V banner, V head, const std::array<V, N>& la
   }
 }
 
+// The values of the row of `rows` named `name`, if any.
+template <std::size_t N, std::size_t M>
+std::span<const V> rowNamed(const Row<N> (&rows)[M], V name) {
+  for (const Row<N>& row : rows) {
+    if (row.values[0] == name) return row.values;
+  }
+  return {};
+}
+
 }  // namespace
+
+std::span<const std::string_view> curveFields(std::string_view name) {
+  for (const std::span<const V> row : {rowNamed(kLinear, name), rowNamed(kQuadratic, name),
+                                       rowNamed(kCubic, name), rowNamed(kBiquadratic, name)}) {
+    if (!row.empty()) return row;
+  }
+  return {};
+}
 
 void writeCurveSet(IdfLines& out) {
   out.blankLine();

@@ -73,13 +73,8 @@ template <>
 struct Vector<16> {
   using Lanes = unsigned char __attribute__((vector_size(16)));
 };
-template <>
-struct Vector<32> {
-  using Lanes = unsigned char __attribute__((vector_size(32)));
-};
 
-// The search, for vectors of W bytes. Vector values never cross a function boundary here, so
-// that the same code can be built for the wider vectors of processors that have them.
+// The search, for vectors of W bytes.
 template <std::size_t N, std::size_t W>
 [[gnu::always_inline]] inline Search searchLanes(const char* buf, std::size_t from, std::size_t to,
                                                  std::size_t end, const Ends* ends) {
@@ -137,44 +132,11 @@ Search search(const char* buf, std::size_t from, std::size_t to, std::size_t end
   return searchLanes<N, 16>(buf, from, to, end, ends);
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-template <std::size_t N>
-[[gnu::target("avx2")]] Search searchWide(const char* buf, std::size_t from, std::size_t to,
-                                          std::size_t end, const Ends* ends) {
-  return searchLanes<N, 32>(buf, from, to, end, ends);
-}
-
-bool wideSupported() {
-  __builtin_cpu_init();  // may run before the constructor that would do it
-  return __builtin_cpu_supports("avx2");
-}
-#else
-template <std::size_t N>
-Search searchWide(const char* buf, std::size_t from, std::size_t to, std::size_t end,
-                  const Ends* ends) {
-  return search<N>(buf, from, to, end, ends);
-}
-
-bool wideSupported() {
-  return false;
-}
-#endif
-
-const bool kWideSupported = wideSupported();
-bool wideSearch = kWideSupported;
-
 // By the number of wanted beginnings, less one.
 using SearchFunction = Search (*)(const char*, std::size_t, std::size_t, std::size_t, const Ends*);
 constexpr SearchFunction kSearch[] = {search<1>, search<2>, search<3>};
-constexpr SearchFunction kWideSearch[] = {searchWide<1>, searchWide<2>, searchWide<3>};
 
 }  // namespace
-
-bool LineSource::useWideSearch(bool wide) {
-  const bool was = wideSearch;
-  wideSearch = wide && kWideSupported;
-  return was;
-}
 
 LineSource::LineSource(std::istream& in, std::size_t capacity)
     : in_(in), buf_(std::max(capacity, kSmallestBuffer)) {}
@@ -362,8 +324,7 @@ std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
   }
   countLinesTo(from);
   if (count == 0) return std::string_view::npos;
-  const Search found =
-      (wideSearch ? kWideSearch : kSearch)[count - 1](buf_.data(), from, to, end_, ends.data());
+  const Search found = kSearch[count - 1](buf_.data(), from, to, end_, ends.data());
   linesBefore_ += found.lines;
   counted_ = found.counted;
   return found.at;

@@ -36,11 +36,6 @@ class LineSource {
   LineSource(const LineSource&) = delete;
   LineSource& operator=(const LineSource&) = delete;
 
-  // Whether the search for class names uses the widest vectors the processor offers, as it
-  // does from the start, or the baseline ones; both find the same. Returns the setting before.
-  // For tests and measurements.
-  static bool useWideSearch(bool wide);
-
   // Reads the next line whole. The view stays valid until the next call. Returns false when
   // the input had no character left; the line is then empty. Throws IoError on a read error.
   bool next(std::string_view& line) {

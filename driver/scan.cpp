@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <ostream>
-#include <streambuf>
 #include <string_view>
 
 namespace vak {
@@ -54,10 +53,10 @@ constexpr WantedClasses kNamesPass{
     {commonPrefix(), kNamedClassBeginnings[0], kNamedClassBeginnings[1]}};
 
 // The second pass copies nothing.
-class Discard : public std::streambuf {
- protected:
-  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+class NoCopy : public CopySink {
+ public:
+  void copy(std::string_view, bool) override {}
+  void endInput(bool) override {}
 };
 
 // EnergyPlus reads class names in any letter case, with blanks around them.
@@ -105,9 +104,7 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
 FileNames collectNames(LineSource& in, const NameKeys& wanted) {
   FileNames names;
   NameCollector collector(names, wanted);
-  Discard discard;
-  std::ostream nowhere(&discard);
-  LineSink out(nowhere);
+  NoCopy out;
   while (in.copyToClassLine(out, &kNamesPass)) {
     const std::string_view className = in.className();
     if (templateClass(className) != nullptr) {
@@ -124,11 +121,11 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
     const std::size_t classLine = in.lineNumber();
     const std::string name(className);
     std::string_view line;
-    in.nextCopied(line, out);
+    in.next(line);
     std::string_view code = line.substr(0, line.find('!'));
     collector.open(name, code.substr(code.find(',') + 1), classLine);
     while (code.find(';') == std::string_view::npos && collector.collecting() && !in.atEnd()) {
-      in.nextCopied(line, out);
+      in.next(line);
       code = line.substr(0, line.find('!'));
       collector.more(code);
     }

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "checks/file_names.h"
-#include "driver/scan.h"
+#include "templates/scan_result.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
 

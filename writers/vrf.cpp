@@ -8,22 +8,6 @@
 
 namespace vak {
 
-namespace {
-
-// Asks for a record's memory ahead of its use. An outdoor unit's members lie far apart in the
-// list, and each is read for a few KiB of output: without this, every line of every record
-// would be a wait on main memory.
-void prefetch(const VRVUnidadInterior& unit) {
-#if defined(__GNUC__)
-  const char* const bytes = reinterpret_cast<const char*>(&unit);
-  for (std::size_t at = 0; at < sizeof unit; at += 64) __builtin_prefetch(bytes + at);
-#else
-  (void)unit;
-#endif
-}
-
-}  // namespace
-
 void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
                     const std::deque<VRVUnidadExterior>& outdoor, const VrfMembership& members,
                     VrfLayout layout) {
@@ -35,10 +19,7 @@ void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
     writeOutdoorUnit(out, outdoor[i], version);
     writeTerminalUnitBanner(out);
-    const auto units = members.membersOf(i);
-    for (std::size_t k = 0; k < units.size(); ++k) {
-      if (k + 1 < units.size()) prefetch(*units[k + 1]);
-      const VRVUnidadInterior* unit = units[k];
+    for (const VRVUnidadInterior* unit : members.membersOf(i)) {
       writeTerminalUnit(out, *unit, version);
       writeMixerAndCoolingCoil(out, *unit, version);
       if (!coilCurvesWritten) writeCoolingCoilCurves(out);

@@ -19,7 +19,7 @@ using NameIndex = NameMap<std::size_t>;
 
 NameIndex indexOf(const NameList& named) {
   NameIndex index(named.size());
-  for (const NamedAt& n : named) index.tryEmplace(n.name, n.line);
+  for (const NamedAt& n : named) index.try_emplace(n.name, n.line);
   return index;
 }
 
@@ -31,9 +31,9 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
   NameMap<const R*> seen(records.size());
   for (const R& r : records) {
     if (r.name.empty() || !given(r, &R::name)) continue;
-    const auto [found, first] = seen.tryEmplace(r.name, &r);
+    const auto [found, first] = seen.try_emplace(r.name, &r);
     if (first) continue;
-    const R& earlier = *found;
+    const R& earlier = *found->second;
     duplicate(lineOf(r, &R::name), [&] {
       const std::string same =
           earlier.name == r.name
@@ -165,31 +165,33 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   NameMap<const Indoor*> connected(t.indoorUnits.size()), controlled(t.indoorUnits.size());
   for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
     const Indoor& u = t.indoorUnits[i];
-    connected.tryEmplace(u.zoneName, &u);
-    if (members.isMember(i)) controlled.tryEmplace(u.zoneName, &u);
+    connected.try_emplace(u.zoneName, &u);
+    if (members.isMember(i)) controlled.try_emplace(u.zoneName, &u);
   }
   Problem connection(d,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {
-    const Indoor* const* unit = connected.find(c.name);
-    if (unit == nullptr) continue;
+    const auto found = connected.find(c.name);
+    if (found == connected.end()) continue;
+    const Indoor* unit = found->second;
     connection(c.line, [&] {
       return cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
                  ": the program writes the zone's equipment connections as well, for ",
-                 subject(**unit), " (line ", (*unit)->lines.classLine, "); ", kStops,
+                 subject(*unit), " (line ", unit->lines.classLine, "); ", kStops,
                  " on a zone connected twice; remove this object, or serve the zone "
                  "without an indoor unit");
     });
   }
   Problem control(d, "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
   for (const NamedAt& c : names.thermostatZones) {
-    const Indoor* const* unit = controlled.find(c.name);
-    if (unit == nullptr) continue;
+    const auto found = controlled.find(c.name);
+    if (found == controlled.end()) continue;
+    const Indoor* unit = found->second;
     control(c.line, [&] {
       return cat("ZoneControl:Thermostat for zone ", quoted(c.name),
-                 ": the program writes a zone control for it as well, for ", subject(**unit),
-                 " (line ", (*unit)->lines.classLine, "); a zone takes one thermostat, and ",
-                 kStops, "; remove this object and set the set-points in the thermostat template");
+                 ": the program writes a zone control for it as well, for ", subject(*unit),
+                 " (line ", unit->lines.classLine, "); a zone takes one thermostat, and ", kStops,
+                 "; remove this object and set the set-points in the thermostat template");
     });
   }
 }

@@ -95,7 +95,7 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
   const auto& thermostats = scanned.templates.thermostats;
   // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
   NameMap<const Termostato*> thermostatByKey(thermostats.size());
-  for (const Termostato& t : thermostats) thermostatByKey.tryEmplace(t.name, &t);
+  for (const Termostato& t : thermostats) thermostatByKey.try_emplace(t.name, &t);
 
   Problem emptyName(d, "indoor units with an empty name");
   Problem emptyZone(d, "indoor units with an empty zoneName");

@@ -15,17 +15,20 @@ void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
   writeAirPath(out, indoor, outdoor, members, layout);
   writeCurveSet(out);
   writeOutdoorUnitBanner(out);
+  const OutdoorUnitWriter heatPump(version, out.eol());
+  const TerminalUnitWriter terminalUnit(version, out.eol());
+  const CoilsControlWriter coils(version, out.eol());
   bool coilCurvesWritten = false;
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
-    writeOutdoorUnit(out, outdoor[i], version);
+    heatPump.write(out, outdoor[i]);
     writeTerminalUnitBanner(out);
     for (const VRVUnidadInterior* unit : members.membersOf(i)) {
-      writeTerminalUnit(out, *unit, version);
-      writeMixerAndCoolingCoil(out, *unit, version);
+      terminalUnit.write(out, *unit);
+      coils.writeMixerAndCoolingCoil(out, *unit);
       if (!coilCurvesWritten) writeCoolingCoilCurves(out);
-      writeHeatingCoil(out, *unit, version);
+      coils.writeHeatingCoil(out, *unit);
       if (!coilCurvesWritten) writeHeatingCoilCurve(out);
-      writeZoneControl(out, *unit);
+      coils.writeZoneControl(out, *unit);
       coilCurvesWritten = true;
     }
   }

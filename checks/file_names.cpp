@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "checks/check_report.h"
-
 namespace vak {
 
 namespace {
@@ -30,9 +28,9 @@ bool sameClass(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
+const NameCollector::Target* NameCollector::targetOf(std::string_view className) {
   // EnergyPlus reads class names in any letter case and indentation.
-  static constexpr auto kWanted = std::to_array<Wanted>({
+  static constexpr auto kTargets = std::to_array<Target>({
       {"Zone", 1, &FileNames::zones},
       {"Schedule:Compact", 1, &FileNames::schedules},
       {"Schedule:Constant", 1, &FileNames::schedules},
@@ -41,49 +39,26 @@ const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
       {"ZoneControl:Thermostat", 2, &FileNames::thermostatZones},
       {"ZoneHVAC:EquipmentConnections", 1, &FileNames::connectionZones},
   });
-  static_assert(std::ranges::all_of(kWanted, [](const Wanted& w) {
+  static_assert(std::ranges::all_of(kTargets, [](const Target& t) {
     return std::ranges::any_of(kNamedClassBeginnings,
-                               [&w](std::string_view b) { return w.className.starts_with(b); });
+                               [&t](std::string_view b) { return t.className.starts_with(b); });
   }));
   const std::string_view name = trimmedName(className);
-  // Every wanted class starts with Z or S: most class lines stop here.
+  // Every class collected starts with Z or S: most class lines stop here.
   if (name.empty()) return nullptr;
   const char first = folded(name[0]);
   if (first != 'z' && first != 's') return nullptr;
-  for (const Wanted& w : kWanted) {
-    if (sameClass(name, w.className)) return &w;
+  for (const Target& t : kTargets) {
+    if (sameClass(name, t.className)) return &t;
   }
   return nullptr;
 }
 
-void NameCollector::start(const Wanted& w, std::string_view rest, std::size_t line) {
-  list_ = &(names_.*w.list);
-  target_ = w.field;
-  field_ = 1;
-  line_ = line;
-  text_.clear();
-  walk(rest);
-}
-
-void NameCollector::walk(std::string_view code) {
-  for (;;) {
-    const std::size_t end = code.find_first_of(",;");
-    if (field_ == target_) text_.append(code.substr(0, end));
-    if (end == std::string_view::npos) return;  // the field goes on, or the next one starts
-    if (field_ == target_) {
-      const std::string_view name = trimmedName(text_);
-      if (list_ == &names_.zones) names_.anyZone = true;
-      if (wanted_.contains(name)) list_->push_back({std::string(name), line_});
-      list_ = nullptr;
-      return;
-    }
-    if (code[end] == ';') {  // the object ended before the field
-      list_ = nullptr;
-      return;
-    }
-    ++field_;
-    code.remove_prefix(end + 1);
-  }
+void NameCollector::add(const Target& target, std::string_view name, bool cut, std::size_t line) {
+  NameList& list = names_.*target.list;
+  if (&list == &names_.zones) names_.anyZone = true;
+  name = trimmedName(name);
+  if (!cut && wanted_.contains(name)) list.push_back({std::string(name), line});
 }
 
 }  // namespace vak

@@ -4,7 +4,6 @@
 #include <deque>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "checks/name_keys.h"
 
@@ -16,7 +15,7 @@ struct NamedAt {
   std::size_t line;
 };
 
-// A deque grows without moving what it holds, which keeps long lists cheap to collect.
+// The names of one kind, in input order.
 using NameList = std::deque<NamedAt>;
 
 // The names of the ordinary objects that templates refer to or could collide with: of each
@@ -32,48 +31,33 @@ struct FileNames {
 // What the names of the classes whose names are collected begin with.
 inline constexpr std::string_view kNamedClassBeginnings[] = {"Zone", "Schedule:"};
 
-// Takes those names from the objects' lines. Only class lines and the lines of objects of the
-// few classes above cost anything.
+// Keeps the names that objects of those classes give, when they are looked for. The reader
+// hands over only the field that holds the name, so that no line is held whole.
 class NameCollector {
  public:
-  NameCollector(FileNames& names, const NameKeys& wanted) : names_(names), wanted_(wanted) {}
-
-  // An ordinary object opens: its class name as written before the first ",", the rest of the
-  // line's code (comment removed), and the line's number.
-  void open(std::string_view className, std::string_view rest, std::size_t line) {
-    list_ = nullptr;
-    if (const Wanted* w = wanted(className)) start(*w, rest, line);
-  }
-
-  // The code of a further line of the object opened last.
-  void more(std::string_view code) {
-    if (list_ != nullptr) walk(code);
-  }
-
-  // Objects of this class give a name that is collected.
-  static bool collects(std::string_view className) { return wanted(className) != nullptr; }
-
-  // The name of the object opened last is still to come.
-  bool collecting() const { return list_ != nullptr; }
-
- private:
-  struct Wanted {
+  // Where the names of one class are read and kept.
+  struct Target {
     std::string_view className;
     std::size_t field;  // which field holds the name, from 1
     NameList FileNames::*list;
   };
 
-  static const Wanted* wanted(std::string_view className);
-  void start(const Wanted& w, std::string_view rest, std::size_t line);
-  void walk(std::string_view code);
+  NameCollector(FileNames& names, const NameKeys& wanted) : names_(names), wanted_(wanted) {}
 
+  // Where the names of objects of this class, as written before the first ",", go; null when
+  // they are not collected.
+  static const Target* targetOf(std::string_view className);
+
+  // The most characters of a name worth reading: a longer name is none of those looked for.
+  std::size_t longest() const { return wanted_.longest(); }
+
+  // The name field of an object of the target's class whose class line is `line`: its value
+  // as read, and whether it was cut off after longest() characters.
+  void add(const Target& target, std::string_view name, bool cut, std::size_t line);
+
+ private:
   FileNames& names_;
   const NameKeys& wanted_;
-  NameList* list_ = nullptr;  // where the name goes; null when nothing is wanted
-  std::size_t field_ = 0;     // the field being read, from 1
-  std::size_t target_ = 0;
-  std::size_t line_ = 0;
-  std::string text_;  // the field's text so far
 };
 
 }  // namespace vak

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <deque>
 #include <initializer_list>
@@ -50,14 +51,20 @@ class NameKeys {
     for (std::string_view name : names) keep(std::string(name));
   }
 
-  void insert(std::string_view name) { set_.insert(name); }
+  void insert(std::string_view name) {
+    set_.insert(name);
+    longest_ = std::max(longest_, trimmed(name).size());
+  }
   void keep(std::string name) { insert(kept_.emplace_back(std::move(name))); }
   bool contains(std::string_view name) const { return set_.contains(name); }
   bool empty() const { return set_.empty(); }
+  // The length of the longest name, blanks at its ends left out: no longer name is in the set.
+  std::size_t longest() const { return longest_; }
 
  private:
   std::deque<std::string> kept_;  // a deque: what it holds never moves
   std::unordered_set<std::string_view, NameHash, NameEqual> set_;
+  std::size_t longest_ = 0;
 };
 
 }  // namespace vak

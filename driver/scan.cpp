@@ -92,7 +92,7 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
       // Its one field, wherever it stands: on the class line or after it, among comments.
       VersionObject& v = result.versions.emplace_back();
       v.line = in.lineNumber();
-      if (in.copyField(out, v.value, kVersionKept) != ',') continue;
+      if (in.copyField(out, v.value, kVersionKept).delimiter != ',') continue;
     }
     in.copyObject(out);
   }
@@ -105,6 +105,7 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
   FileNames names;
   NameCollector collector(names, wanted);
   NoCopy out;
+  std::string value;
   while (in.copyToClassLine(out, &kNamesPass)) {
     const std::string_view className = in.className();
     if (templateClass(className) != nullptr) {
@@ -113,23 +114,21 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
       ObjetosVAK::skipFields(in);
       continue;
     }
-    if (!NameCollector::collects(className)) {
+    const NameCollector::Target* target = NameCollector::targetOf(className);
+    if (target == nullptr) {
       in.copyObject(out);
       continue;
     }
-    // The objects of these few classes are read line by line up to their name.
+    // Field by field up to the name, which is kept only as far as a name looked for reaches;
+    // then the rest of the object, ending where the first pass ends it.
     const std::size_t classLine = in.lineNumber();
-    const std::string name(className);
-    std::string_view line;
-    in.next(line);
-    std::string_view code = line.substr(0, line.find('!'));
-    collector.open(name, code.substr(code.find(',') + 1), classLine);
-    while (code.find(';') == std::string_view::npos && collector.collecting() && !in.atEnd()) {
-      in.next(line);
-      code = line.substr(0, line.find('!'));
-      collector.more(code);
+    CopiedField field{','};
+    for (std::size_t f = 1; f <= target->field && field.delimiter == ','; ++f) {
+      const bool name = f == target->field;
+      field = in.copyField(out, value, name ? collector.longest() : 0);
+      if (name && field.delimiter != '\0') collector.add(*target, value, field.cut, classLine);
     }
-    if (code.find(';') == std::string_view::npos && !in.atEnd()) in.copyObject(out);
+    if (field.delimiter == ',') in.copyObject(out);
   }
   return names;
 }

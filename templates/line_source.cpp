@@ -334,7 +334,7 @@ void LineSource::copyObject(CopySink& out) {
   }
 }
 
-char LineSource::copyField(CopySink& out, std::string& value, std::size_t keep) {
+CopiedField LineSource::copyField(CopySink& out, std::string& value, std::size_t keep) {
   if (atClassLine_) {
     copyUpTo(out, classComma_ + 1);
     atClassLine_ = false;
@@ -344,6 +344,7 @@ char LineSource::copyField(CopySink& out, std::string& value, std::size_t keep) 
   const auto trimEnd = [&] {
     while (!value.empty() && blank(value.back())) value.pop_back();
   };
+  CopiedField field;
   bool comment = false;
   while (!ended_) {
     for (std::size_t i = pos_; i < end_; ++i) {
@@ -360,16 +361,21 @@ char LineSource::copyField(CopySink& out, std::string& value, std::size_t keep) 
         copyUpTo(out, i + 1);
         midLine_ = c == ';';
         trimEnd();
-        return c;
+        field.delimiter = c;
+        return field;
       }
       // A line end separates like a blank.
-      if ((!value.empty() || !blank(c)) && value.size() < keep) value += c == '\n' ? ' ' : c;
+      if (value.size() < keep) {
+        if (!value.empty() || !blank(c)) value += c == '\n' ? ' ' : c;
+      } else if (!blank(c)) {
+        field.cut = true;
+      }
     }
     copyUpTo(out, end_);
     if (!refill()) finishInput(out);
   }
   trimEnd();
-  return '\0';
+  return field;
 }
 
 void LineSource::skipLine() {

@@ -19,6 +19,13 @@ struct WantedClasses {
   std::array<std::string_view, 3> beginnings;  // each at least two characters long, or empty
 };
 
+// How copyField ended: at the field's delimiter ("," or ";", or '\0' at the end of input), and
+// whether the field went on, beyond blanks, after the characters kept.
+struct CopiedField {
+  char delimiter = '\0';
+  bool cut = false;
+};
+
 // The input, read in large chunks into one fixed buffer. "\n" ends a line; a "\r" right before
 // it belongs to the terminator.
 //
@@ -62,10 +69,9 @@ class LineSource {
   // the class line's ",": its text up to the next "," or ";" outside comments, over as many
   // lines as it takes, as EnergyPlus reads it. `value` gets that text without its comments,
   // line ends and the blanks and tabs at either end, cut after `keep` characters, so that
-  // memory stays bounded whatever the length of the lines. Returns the delimiter, or '\0' at
-  // the end of input. After a ";" the next copyToClassLine copies the rest of its line; after a
-  // "," copyField or copyObject goes on.
-  char copyField(CopySink& out, std::string& value, std::size_t keep);
+  // memory stays bounded whatever the length of the lines. After a ";" the next
+  // copyToClassLine copies the rest of its line; after a "," copyField or copyObject goes on.
+  CopiedField copyField(CopySink& out, std::string& value, std::size_t keep);
 
   // Reads and drops the class line.
   void skipLine();

@@ -432,6 +432,23 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   EXPECT_FALSE(collectNames(source, {"Z1"}).anyZone);
 }
 
+// The names pass reads a name only as far as the longest name looked for, and no line whole:
+// a longer name is none of them, even where the cut falls among blanks, and a long comment
+// after the name costs nothing.
+TEST(FileNames, ANameIsReadOnlyAsFarAsTheLongestLookedFor) {
+  const std::string input = "Zone, Zone 22   ! a comment\n  ;\n"
+                            "Zone, Zone 22   x;\n"
+                            "Zone, Z1" + std::string(20, ' ') + ";\n"
+                            "Zone, Z1   Z1;\n"
+                            "Zone, z1, ! " + std::string(100000, 'x') + "\n  0;\n";
+  std::istringstream in(input);
+  LineSource source(in, 4096);
+  const FileNames names = collectNames(source, {"Z1", "Zone 22"});
+  std::string kept;
+  for (const NamedAt& n : names.zones) kept += n.name + "@" + std::to_string(n.line) + " ";
+  EXPECT_EQ(kept, "Zone 22@1 Z1@4 z1@6 ");
+}
+
 TEST(FileNames, TemplatesEndWhereTheirRecordsEnd) {
   // The names are read in a second pass, which must see the same objects as the first: a
   // template ends at its first line with a ";" and no ",", comments included, not at the first

@@ -11,11 +11,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "platform/file_layer.h"
+#include "platform/replayed_input.h"
 
 namespace vak {
 namespace {
@@ -123,6 +125,65 @@ class PosixInput : public InputFile {
   int fd_;
 };
 
+class PosixScratch : public ScratchFile {
+ public:
+  explicit PosixScratch(int fd) : fd_(fd) {}
+  ~PosixScratch() override { ::close(fd_); }
+  PosixScratch(const PosixScratch&) = delete;
+  PosixScratch& operator=(const PosixScratch&) = delete;
+
+  void append(std::span<const char> bytes, std::error_code& ec) override {
+    while (!bytes.empty()) {
+      const ssize_t put = ::write(fd_, bytes.data(), std::min(bytes.size(), kMaxTransfer));
+      if (put < 0) {
+        if (errno == EINTR) continue;
+        ec = lastError();
+        return;
+      }
+      bytes = bytes.subspan(static_cast<std::size_t>(put));
+    }
+  }
+
+  std::size_t readAt(std::uint64_t offset, std::span<char> buffer, std::error_code& ec) override {
+    for (;;) {
+      const ssize_t got = ::pread(fd_, buffer.data(), std::min(buffer.size(), kMaxTransfer),
+                                  static_cast<off_t>(offset));
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) {
+        ec = lastError();
+        return 0;
+      }
+    }
+  }
+
+ private:
+  int fd_;
+};
+
+// An unnamed file in the folder for temporary files, where an input that cannot be read twice
+// is kept: it takes as much room as the input, which belongs on a disk rather than in memory.
+std::unique_ptr<ScratchFile> createScratch(std::error_code& ec) {
+  const char* dir = std::getenv("TMPDIR");
+  if (dir == nullptr || *dir == '\0') dir = "/tmp";
+#if defined(O_TMPFILE)
+  if (const int fd = ::open(dir, O_TMPFILE | O_RDWR | O_CLOEXEC, 0600); fd >= 0) {
+    return std::make_unique<PosixScratch>(fd);
+  }
+#endif
+  // Where the file system has no unnamed files: a name, removed before anything can stop the
+  // run between.
+  const InterruptionsBlocked blocked;
+  std::string name = std::string(dir) + "/.expandVAKobjects.XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) {
+    ec = lastError();
+    return nullptr;
+  }
+  ::unlink(name.c_str());
+  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+  return std::make_unique<PosixScratch>(fd);
+}
+
 class PosixOutput : public OutputFile {
  public:
   PosixOutput(int fd, std::string name, std::string target)
@@ -219,7 +280,14 @@ class PosixFileLayer : public FileLayer {
       ::close(fd);
       return nullptr;
     }
-    return std::make_unique<PosixInput>(fd);
+    auto input = std::make_unique<PosixInput>(fd);
+    // A pipe or a terminal cannot go back to the start for the second pass: keep a copy.
+    if (::lseek(fd, 0, SEEK_CUR) < 0) {
+      std::unique_ptr<ScratchFile> copy = createScratch(ec);
+      if (!copy) return nullptr;
+      return std::make_unique<ReplayedInput>(std::move(input), std::move(copy));
+    }
+    return input;
   }
 
   std::unique_ptr<OutputFile> createOutput(const std::string& target,

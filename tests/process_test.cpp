@@ -124,6 +124,39 @@ TEST_F(Process, ReplacesAnEarlierOutput) {
   EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), "a\n\n");
 }
 
+// A file with templates is read a second time, for the names they use. An input that cannot
+// go back to its start, a named pipe or standard input behind a pipe, gives what the same bytes
+// from a file give: the schedule the thermostat names is found, so there is no warning.
+TEST_F(Process, InputThatCannotBeReadTwice) {
+  const std::string model =
+      "Version,\n  8.0;\nZone, Z1;\nSchedule:Constant, Heat, , 21;\n"
+      "HVACVAKTemplate:Thermostat,\n  T1,\n  Heat,\n  ,\n  ,\n  25;\n";
+  spit(root_ / "model.idf", model);
+  spit(dir_ / "in.idf", model);
+  ASSERT_EQ(run().status, 0);
+  const std::string expected = slurp(dir_ / "expandedVAK.idf");
+  struct Case {
+    const char* what;
+    std::string shellPrefix;
+  };
+  const std::string feed = "'" + (root_ / "model.idf").string() + "'";
+  for (const Case& c : {Case{"named pipe", "(cat " + feed + " > in.idf &) &&"},
+                        Case{"standard input", "cat " + feed + " |"}}) {
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    if (c.shellPrefix[0] == '(') {
+      ASSERT_EQ(::mkfifo((dir_ / "in.idf").c_str(), 0644), 0);
+    } else {
+      fs::create_symlink("/dev/stdin", dir_ / "in.idf");
+    }
+    const Result r = run("", c.shellPrefix);
+    EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+    EXPECT_EQ(r.err, "") << c.what;
+    EXPECT_TRUE(slurp(dir_ / "expandedVAK.idf") == expected) << c.what;
+    EXPECT_EQ(entries(), 2u) << c.what;
+  }
+}
+
 TEST_F(Process, AnyArgumentPrintsOnlyTheUsage) {
   spit(dir_ / "in.idf", kInput);
   for (const char* args : {"in.idf", "-h", "a b"}) {

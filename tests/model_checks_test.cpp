@@ -328,6 +328,10 @@ TEST(Numbers, WithinTheLimitsOfTheFieldsTheyAreWrittenTo) {
             "in.idf:30: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": fanEfficiency \"60\" is "
             "outside the limits of the supply fan's Fan Efficiency (above 0 and at most 1); "
             "EnergyPlus stops with a severe error; write it as a fraction, such as 0.6 for 60 %\n");
+  w = warningsFor(indoorWith(7, "100"));
+  EXPECT_NE(w.find("write it as a fraction, such as 0.6 for 60 %"), std::string::npos) << w;
+  w = warningsFor(indoorWith(7, "101"));
+  EXPECT_NE(w.find("; write a value above 0 and at most 1\n"), std::string::npos) << w;
   w = warningsFor(indoorWith(7, "0"));
   EXPECT_NE(w.find("fanEfficiency \"0\" is outside the limits"), std::string::npos) << w;
   EXPECT_EQ(warningsFor(indoorWith(7, "1")), "");
@@ -397,9 +401,10 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
       "Schedule:Year, S3;\nSchedule:File,\n  S4,  ;\n"
       "ZoneControl:Thermostat,\n  My Control,\n  Z1,  !- Zone\n  Siempre 4;\n"
       "ZoneHVAC:EquipmentConnections, Z2, Z2 Eq;\n"
-      "ZoneControl:Thermostat, Lonely; X, Y;\n"     // ends before its zone
-      "Building,\n  B1,\n  Z7;\n"                   // whose fields are no zone
-      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n";  // classes not taken
+      "ZoneControl:Thermostat, Lonely; X, Y;\n"    // ends before its zone
+      "Building,\n  B1,\n  Z7;\n"                  // whose fields are no zone
+      "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n"  // classes not taken
+      "Zone,\n  Z5,\n  Zone, Z8;\n";               // the rest of an object is no object
   auto names = [](const NameList& list) {
     std::string text;
     for (const NamedAt& n : list) text += n.name + "@" + std::to_string(n.line) + " ";
@@ -411,9 +416,9 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
     return collectNames(source, wanted);
   };
   const FileNames all =
-      collect({"Z1", "Z2", "Z3", "Z4", "Z7", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
+      collect({"Z1", "Z2", "Z3", "Z4", "Z5", "Z7", "Z8", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
   EXPECT_TRUE(all.anyZone);
-  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 ");
+  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 Z5@28 ");
   EXPECT_EQ(names(all.schedules), "S1@9 S2@10 S3@14 S4@15 ");
   EXPECT_EQ(names(all.thermostatZones), "Z1@17 ");
   EXPECT_EQ(names(all.connectionZones), "Z2@21 ");
@@ -436,11 +441,15 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
 // a longer name is none of them, even where the cut falls among blanks, and a long comment
 // after the name costs nothing.
 TEST(FileNames, ANameIsReadOnlyAsFarAsTheLongestLookedFor) {
-  const std::string input = "Zone, Zone 22   ! a comment\n  ;\n"
-                            "Zone, Zone 22   x;\n"
-                            "Zone, Z1" + std::string(20, ' ') + ";\n"
-                            "Zone, Z1   Z1;\n"
-                            "Zone, z1, ! " + std::string(100000, 'x') + "\n  0;\n";
+  const std::string input =
+      "Zone, Zone 22   ! a comment\n  ;\n"
+      "Zone, Zone 22   x;\n"
+      "Zone, Z1" +
+      std::string(20, ' ') +
+      ";\n"
+      "Zone, Z1   Z1;\n"
+      "Zone, z1, ! " +
+      std::string(100000, 'x') + "\n  0;\n";
   std::istringstream in(input);
   LineSource source(in, 4096);
   const FileNames names = collectNames(source, {"Z1", "Zone 22"});

@@ -5,11 +5,13 @@
 
 #include "driver/run.h"
 #include "platform/file_layer.h"
+#include "platform/heap.h"
 
 int main(int argc, char**) {
   if (argc != 1) {
     std::cout << "USO: expandVAKobjects.exe input.idf \n";
     return 0;
   }
+  vak::readyHeap();
   return vak::run(vak::systemFileLayer(), std::cout, std::cerr);
 }

@@ -53,6 +53,19 @@ class InterruptionsBlocked {
   sigset_t old_;
 };
 
+// Writes every byte, or fails.
+void writeAll(int fd, std::span<const char> bytes, std::error_code& ec) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), std::min(bytes.size(), kMaxTransfer));
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      ec = lastError();
+      return;
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(put));
+  }
+}
+
 class PosixInput : public InputFile {
  public:
   explicit PosixInput(int fd) : fd_(fd) {}
@@ -88,15 +101,7 @@ class PosixScratch : public ScratchFile {
   PosixScratch& operator=(const PosixScratch&) = delete;
 
   void append(std::span<const char> bytes, std::error_code& ec) override {
-    while (!bytes.empty()) {
-      const ssize_t put = ::write(fd_, bytes.data(), std::min(bytes.size(), kMaxTransfer));
-      if (put < 0) {
-        if (errno == EINTR) continue;
-        ec = lastError();
-        return;
-      }
-      bytes = bytes.subspan(static_cast<std::size_t>(put));
-    }
+    writeAll(fd_, bytes, ec);
   }
 
   std::size_t readAt(std::uint64_t offset, std::span<char> buffer, std::error_code& ec) override {
@@ -148,15 +153,7 @@ class PosixOutput : public OutputFile {
   PosixOutput& operator=(const PosixOutput&) = delete;
 
   void write(std::span<const char> bytes, std::error_code& ec) override {
-    while (!bytes.empty()) {
-      const ssize_t put = ::write(fd_, bytes.data(), std::min(bytes.size(), kMaxTransfer));
-      if (put < 0) {
-        if (errno == EINTR) continue;
-        ec = lastError();
-        return;
-      }
-      bytes = bytes.subspan(static_cast<std::size_t>(put));
-    }
+    writeAll(fd_, bytes, ec);
   }
 
   void close(std::error_code& ec) override {

@@ -16,34 +16,29 @@ unsigned char folded(char c) {
 using Lanes = unsigned char __attribute__((vector_size(16)));
 constexpr std::size_t kWidth = sizeof(Lanes);
 
-// The search for N beginnings, the loops over them unrolled.
+// The search for N beginnings, the loop over them unrolled.
 template <std::size_t N>
 std::size_t search(std::string_view text, std::size_t from, std::size_t to,
-                   const ClassNameEnds* ends) {
+                   const ClassNamePattern& p) {
   const char* const bytes = text.data();
   // The characters in every lane, made once: the loop then only loads and compares.
-  Lanes firsts[N], lasts[N];
-  std::size_t lastAt[N];
-  // A step reads this far beyond its first offset.
-  std::size_t reach = kWidth;
+  Lanes firsts[N], furthers[N];
   for (std::size_t k = 0; k < N; ++k) {
-    firsts[k] = Lanes{} + ends[k].first;
-    lasts[k] = Lanes{} + ends[k].last;
-    lastAt[k] = ends[k].lastAt;
-    reach = std::max(reach, lastAt[k] + kWidth);
+    firsts[k] = Lanes{} + p.first[k];
+    furthers[k] = Lanes{} + p.further[k];
   }
   constexpr std::size_t kStep = 4 * kWidth;  // one test for four vectors
   std::size_t i = from;
-  for (; i + kStep <= to && i + kStep - kWidth + reach <= text.size(); i += kStep) {
+  for (; i + kStep <= to && i + kStep + p.distance <= text.size(); i += kStep) {
     Lanes hit{};
     for (std::size_t part = 0; part < 4; ++part) {
-      Lanes first;
-      std::memcpy(&first, bytes + i + part * kWidth, kWidth);
-      first &= 0xdf;
+      Lanes here, there;
+      std::memcpy(&here, bytes + i + part * kWidth, kWidth);
+      std::memcpy(&there, bytes + i + part * kWidth + p.distance, kWidth);
+      here &= 0xdf;
+      there &= 0xdf;
       for (std::size_t k = 0; k < N; ++k) {
-        Lanes last;
-        std::memcpy(&last, bytes + i + part * kWidth + lastAt[k], kWidth);
-        hit |= (Lanes)((first == firsts[k]) & ((last & 0xdf) == lasts[k]));
+        hit |= (Lanes)((here == firsts[k]) & (there == furthers[k]));
       }
     }
     std::uint64_t words[2];
@@ -53,8 +48,8 @@ std::size_t search(std::string_view text, std::size_t from, std::size_t to,
   // From the step that hit, or the rest, one offset at a time.
   for (; i < to; ++i) {
     for (std::size_t k = 0; k < N; ++k) {
-      if (folded(bytes[i]) == ends[k].first && i + ends[k].lastAt < text.size() &&
-          folded(bytes[i + ends[k].lastAt]) == ends[k].last) {
+      if (folded(bytes[i]) == p.first[k] && i + p.distance < text.size() &&
+          folded(bytes[i + p.distance]) == p.further[k]) {
         return i;
       }
     }
@@ -64,19 +59,30 @@ std::size_t search(std::string_view text, std::size_t from, std::size_t to,
 
 }  // namespace
 
-ClassNameEnds endsOf(std::string_view beginning) {
-  return {folded(beginning.front()), folded(beginning.back()), beginning.size() - 1};
+ClassNamePattern patternOf(std::span<const std::string_view> beginnings) {
+  ClassNamePattern p;
+  p.distance = std::string_view::npos;
+  for (const std::string_view b : beginnings) {
+    if (!b.empty()) p.distance = std::min(p.distance, b.size() - 1);
+  }
+  for (const std::string_view b : beginnings) {
+    if (b.empty()) continue;
+    p.first[p.count] = folded(b.front());
+    p.further[p.count] = folded(b[p.distance]);
+    ++p.count;
+  }
+  return p;
 }
 
 std::size_t findClassNameCandidate(std::string_view text, std::size_t from, std::size_t to,
-                                   std::span<const ClassNameEnds> wanted) {
-  switch (wanted.size()) {
+                                   const ClassNamePattern& pattern) {
+  switch (pattern.count) {
     case 1:
-      return search<1>(text, from, to, wanted.data());
+      return search<1>(text, from, to, pattern);
     case 2:
-      return search<2>(text, from, to, wanted.data());
+      return search<2>(text, from, to, pattern);
     case 3:
-      return search<3>(text, from, to, wanted.data());
+      return search<3>(text, from, to, pattern);
     default:
       return std::string_view::npos;
   }

@@ -86,6 +86,15 @@ inline std::string longCommentModel(std::size_t bytes) {
   return text;
 }
 
+// A zone whose line goes on with a comment of `bytes` bytes, in a file whose templates name the
+// zone, so that the names pass reads that line too.
+inline std::string zoneCommentModel(std::size_t bytes) {
+  std::string text = "Zone, Z0;  ! ";
+  text.append(bytes, '=');
+  text += "\nSchedule:Constant, AlwaysOn, , 1;\n";
+  return text;
+}
+
 // A model of about `megabytes` MB made only of the objects whose names the scan collects:
 // zones, schedules, zone controls and equipment connections, fields on several lines.
 inline std::string namedObjectsModel(std::size_t megabytes) {
@@ -137,6 +146,11 @@ inline std::string vrfModel(int outdoor, int indoor, std::uint64_t seed = kSeed)
 // A typical small model (about 70 KB): ordinary objects, two thermostats, one VRF system.
 inline std::string smallModel(std::uint64_t seed = kSeed) {
   return vrfModel(2, 8, seed) + longLineModel(68 * 1024, seed);
+}
+
+// The small model's templates in front of `bytes` of long lines: a file read twice.
+inline std::string withTemplatesModel(std::size_t bytes, std::uint64_t seed = kSeed) {
+  return vrfModel(2, 8, seed) + longLineModel(bytes, seed);
 }
 
 }  // namespace vak::bench

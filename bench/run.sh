@@ -9,7 +9,8 @@
 #   --pairs N       pairs per case (default 7)
 #   --program PATH  time this executable instead of the one built here
 #   --quick         small sizes only, for a check that the script works
-#   --only CASES    these cases only, comma-separated: long, short, vrf, comment, small
+#   --only CASES    these cases only, comma-separated: long, short, vrf, comment, twice,
+#                   small
 # Inputs are written to a temporary folder on /dev/shm when there is one, so that the disk does
 # not take part in the measurement.
 set -euo pipefail
@@ -18,7 +19,7 @@ cd "$(dirname "$0")/.."
 pairs=7
 program=""
 quick=0
-only=long,short,vrf,comment,small
+only=long,short,vrf,comment,twice,small
 while [ $# -gt 0 ]; do
   case $1 in
     --pairs) pairs=$2; shift 2 ;;
@@ -57,14 +58,15 @@ printf '%-26s %9s %10s %10s %7s %9s %9s\n' case size "cat (s)" "prog (s)" ratio 
 previous_group="" previous_time=""
 
 # Times the program in folder $1 (holding in.idf) against the baseline command $2, `reps` runs
-# of each per sample.
-measure() {  # label, group, size label, folder, baseline command, reps
-  local label=$1 group=$2 size=$3 dir=$4 baseline=$5 reps=$6
+# of each per sample; `feed`, when given, runs in the background before either, in the same
+# shell (to fill a named pipe).
+measure() {  # label, group, size label, folder, baseline command, reps[, feed]
+  local label=$1 group=$2 size=$3 dir=$4 baseline=$5 reps=$6 feed=${7:-}
   local loop="for i in \$(seq $reps); do"
   local base_cmd="$loop $baseline; done" prog_cmd
   if [ "$reps" -eq 1 ]; then
-    base_cmd="exec $baseline"
-    prog_cmd="exec '$program'"
+    base_cmd="${feed:+$feed & }exec $baseline"
+    prog_cmd="${feed:+$feed & }exec '$program'"
   else
     prog_cmd="$loop '$program'; done"
   fi
@@ -131,6 +133,27 @@ if wanted comment; then
   dir=$work/comment && mkdir "$dir"
   "$make_model" comment "$mb" >"$dir/in.idf"
   measure "one ${mb} MB comment line" comment "$(mib "$dir/in.idf")" "$dir" "cat in.idf > out.idf" 1
+  rm -f "$dir"/*
+fi
+
+# Templates in front of 200 MB of long lines: the file is read a second time for the names they
+# use. Then the same bytes from a named pipe, which the program copies to a temporary file as it
+# reads them (under $TMPDIR: here on the same tmpfs as the inputs); the baseline is cat from the
+# same pipe. Last, memory: a zone line with a 100 MB comment, which the second pass reads too.
+if wanted twice; then
+  if ((quick)); then mb=8; else mb=200; fi
+  dir=$work/twice && mkdir "$dir"
+  "$make_model" templates "$mb" >"$dir/model.idf"
+  cp "$dir/model.idf" "$dir/in.idf"
+  measure "templates, read twice" twice "$(mib "$dir/in.idf")" "$dir" "cat in.idf > out.idf" 1
+  rm -f "$dir/in.idf" && mkfifo "$dir/in.idf"
+  TMPDIR=$dir measure "the same from a pipe" twice-pipe "$(mib "$dir/model.idf")" "$dir" \
+    "cat in.idf > out.idf" 1 "cat model.idf > in.idf"
+  rm -f "$dir"/*
+  if ((quick)); then mb=8; else mb=100; fi
+  "$make_model" zonecomment "$mb" >"$dir/in.idf"
+  measure "zone line, ${mb} MB comment" zonecomment "$(mib "$dir/in.idf")" "$dir" \
+    "cat in.idf > out.idf" 1
   rm -f "$dir"/*
 fi
 

@@ -21,7 +21,7 @@ using NameIndex = NameMap<std::size_t>;
 
 NameIndex indexOf(const NameList& named) {
   NameIndex index(named.size());
-  for (const NamedAt& n : named) index.tryEmplace(n.name, n.line);
+  for (const NamedAt& n : named) index.try_emplace(n.name, n.line);
   return index;
 }
 
@@ -43,9 +43,9 @@ void checkDuplicates(const std::deque<R>& records, std::string_view kind,
   NameMap<const R*> seen(records.size());
   for (const R& r : records) {
     if (r.name.empty() || !given(r, &R::name)) continue;
-    const auto [found, first] = seen.tryEmplace(r.name, &r);
+    const auto [found, first] = seen.try_emplace(r.name, &r);
     if (first) continue;
-    const R& earlier = *found;
+    const R& earlier = *found->second;
     const std::optional<CaseOnly> caseOnly =
         earlier.name == r.name ? std::nullopt : caseOnlyOf(r, earlier);
     if (caseOnly) {
@@ -178,13 +178,13 @@ struct NamesReferred {
 
 // Objects of the file named like an object the program writes: EnergyPlus stops on the name
 // written twice. A zone control of a zone whose control the program writes is reported as such.
-void checkWrittenNames(const TemplateLists& t, const FileNames& names,
-                       const VrfMembership& members, bool vrf, Diagnostics& d) {
+void checkWrittenNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
+                       bool vrf, Diagnostics& d) {
   if (names.written.empty()) return;
   const WrittenNames written(t, members, vrf);
   NameMap<bool> controlled(t.indoorUnits.size());
   for (std::size_t i = 0; vrf && i < t.indoorUnits.size(); ++i) {
-    if (members.isMember(i)) controlled.tryEmplace(t.indoorUnits[i].zoneName, true);
+    if (members.isMember(i)) controlled.try_emplace(t.indoorUnits[i].zoneName, true);
   }
   std::vector<std::size_t> controlLines;
   for (const NamedAt& c : names.thermostatZones) {
@@ -198,12 +198,13 @@ void checkWrittenNames(const TemplateLists& t, const FileNames& names,
     }
     twice(o.line, [&] {
       const bool sameClass = equalsIgnoringCase(o.className, w->className);
+      const std::string_view group = w->className.starts_with("Curve:") ? "curve" : "schedule";
       return cat(o.className, " ", quoted(o.name), ": the program writes ",
-                 sameClass ? std::string("an object of this class") : cat("a ", w->className),
-                 " of this name too, for ", w->cause, " (line ", w->causeLine, "), and ", kStops,
-                 " on the duplicate name",
-                 sameClass ? "" : ", which it keeps apart across these classes",
-                 "; rename this object and what refers to it");
+                 sameClass ? std::string("an object of this class and name")
+                           : cat("a ", w->className, " of this name, and ", group,
+                                 " names must differ across all ", group, " classes"),
+                 ", for ", w->cause, " (line ", w->causeLine, "); ", kStops,
+                 " on the duplicate name; rename this object and what refers to it");
     });
   }
 }
@@ -228,8 +229,8 @@ void checkZoneSizing(const TemplateLists& t, const FileNames& names, const VrfMe
                      Diagnostics& d) {
   if (!names.anyZone) return;
   NameMap<bool> sized(names.sizingZones.size() + names.listedZones.size());
-  for (const NamedAt& z : names.sizingZones) sized.tryEmplace(z.name, true);
-  for (const NamedAt& z : names.listedZones) sized.tryEmplace(z.name, true);
+  for (const NamedAt& z : names.sizingZones) sized.try_emplace(z.name, true);
+  for (const NamedAt& z : names.listedZones) sized.try_emplace(z.name, true);
   Problem unsized(d, Severity::Severe, "autosized indoor units in zones without Sizing:Zone");
   for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
     const Indoor& u = t.indoorUnits[i];
@@ -239,9 +240,10 @@ void checkZoneSizing(const TemplateLists& t, const FileNames& names, const VrfMe
       return cat(subject(u), ": ", nameOf<Indoor>(field),
                  " is autosize, but the file has no Sizing:Zone for its zone ", quoted(u.zoneName),
                  "; EnergyPlus sizes the terminal unit's flows and the coils' capacities from a "
-                 "zone sizing run, and ",
+                 "zone sizing run, and without one ",
                  kStops, " (\"a zone sizing run must be done\"); add a Sizing:Zone for ",
-                 quoted(u.zoneName), " with zone sizing turned on in SimulationControl, or write "
+                 quoted(u.zoneName),
+                 " with zone sizing turned on in SimulationControl, or write "
                  "the numbers");
     });
   }
@@ -257,18 +259,19 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   NameMap<const Indoor*> connected(t.indoorUnits.size()), controlled(t.indoorUnits.size());
   for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
     const Indoor& u = t.indoorUnits[i];
-    connected.tryEmplace(u.zoneName, &u);
-    if (members.isMember(i)) controlled.tryEmplace(u.zoneName, &u);
+    connected.try_emplace(u.zoneName, &u);
+    if (members.isMember(i)) controlled.try_emplace(u.zoneName, &u);
   }
   Problem connection(d, Severity::Severe,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {
-    const Indoor* const* unit = connected.find(c.name);
-    if (unit == nullptr) continue;
+    const auto found = connected.find(c.name);
+    if (found == connected.end()) continue;
+    const Indoor* unit = found->second;
     connection(c.line, [&] {
       return cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
                  ": the program writes the zone's equipment connections as well, for ",
-                 subject(**unit), " (line ", (*unit)->lines.classLine, "); ", kStops,
+                 subject(*unit), " (line ", unit->lines.classLine, "); ", kStops,
                  " on a zone connected twice; remove this object, or serve the zone "
                  "without an indoor unit");
     });
@@ -276,18 +279,30 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   Problem control(d, Severity::Severe,
                   "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
   for (const NamedAt& c : names.thermostatZones) {
-    const Indoor* const* unit = controlled.find(c.name);
-    if (unit == nullptr) continue;
+    const auto found = controlled.find(c.name);
+    if (found == controlled.end()) continue;
+    const Indoor* unit = found->second;
     control(c.line, [&] {
       return cat("ZoneControl:Thermostat for zone ", quoted(c.name),
-                 ": the program writes a zone control for it as well, for ", subject(**unit),
-                 " (line ", (*unit)->lines.classLine, "); a zone takes one thermostat, and ",
-                 kStops, "; remove this object and set the set-points in the thermostat template");
+                 ": the program writes a zone control for it as well, for ", subject(*unit),
+                 " (line ", unit->lines.classLine, "); a zone takes one thermostat, and ", kStops,
+                 "; remove this object and set the set-points in the thermostat template");
     });
   }
 }
 
 }  // namespace
+
+NameKeys autosizedZones(const TemplateLists& t, const VrfMembership& members, bool vrf) {
+  NameKeys zones;
+  for (std::size_t i = 0; vrf && i < t.indoorUnits.size(); ++i) {
+    const Indoor& u = t.indoorUnits[i];
+    if (members.isMember(i) && autosized(u) != nullptr && !u.zoneName.empty()) {
+      zones.insert(u.zoneName);
+    }
+  }
+  return zones;
+}
 
 NameKeys namesLookedUp(const TemplateLists& t, const VrfMembership& members, bool vrf) {
   NameKeys keys = writtenSchedules(t, vrf);

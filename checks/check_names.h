@@ -15,6 +15,10 @@ namespace vak {
 // schedules that templates name and of the schedules the program writes.
 NameKeys namesLookedUp(const TemplateLists& templates, const VrfMembership& members, bool vrf);
 
+// The zones of written indoor units that ask for autosize where EnergyPlus sizes from a zone
+// sizing run: their Sizing:Zone objects are looked for.
+NameKeys autosizedZones(const TemplateLists& templates, const VrfMembership& members, bool vrf);
+
 // Names: templates of one class that share a name, zones and schedules that templates name
 // but nothing defines, and the modeller's own objects that collide with what is written.
 // `vrf`: VRF objects are about to be written, for `target`.

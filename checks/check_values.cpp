@@ -217,7 +217,7 @@ void checkOutdoorValues(const std::deque<Outdoor>& outdoor, const ServedZones& s
                         const VrfMembership& members, const FileNames& names, VrfVersion version,
                         const Target& target, Diagnostics& d) {
   NameMap<bool> fileZoneIndex(names.zones.size());
-  for (const NamedAt& z : names.zones) fileZoneIndex.tryEmplace(z.name, true);
+  for (const NamedAt& z : names.zones) fileZoneIndex.try_emplace(z.name, true);
   // A file without a Zone is a part of a model: its zones are not known.
   const auto isFileZone = [&](std::string_view name) {
     return !names.anyZone || fileZoneIndex.contains(name);

@@ -110,7 +110,7 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
   const auto& thermostats = scanned.templates.thermostats;
   // EnergyPlus finds the DualSetPoint object whatever the letter case of its name.
   NameMap<const Termostato*> thermostatByKey(thermostats.size());
-  for (const Termostato& t : thermostats) thermostatByKey.tryEmplace(t.name, &t);
+  for (const Termostato& t : thermostats) thermostatByKey.try_emplace(t.name, &t);
 
   const Severity stops = Severity::Severe;
   Problem emptyName(d, stops, "indoor units with an empty name");
@@ -144,9 +144,10 @@ void checkIndoorUnits(const ScanResult& scanned, const VrfMembership& members, V
       checkMembership(u, scanned.templates.outdoorUnits, dangling);
       continue;  // nothing more of it is written
     }
-    const Termostato* const* named = thermostats.empty() || !given(u, &Indoor::thermostatName)
-                                         ? nullptr
-                                         : thermostatByKey.find(u.thermostatName);
+    const auto found = thermostats.empty() || !given(u, &Indoor::thermostatName)
+                           ? thermostatByKey.end()
+                           : thermostatByKey.find(u.thermostatName);
+    const Termostato* const* named = found == thermostatByKey.end() ? nullptr : &found->second;
     if (!thermostats.empty() && named == nullptr && given(u, &Indoor::thermostatName)) {
       noThermostat(lineOf(u, &Indoor::thermostatName), [&] {
         return cat(subject(u), ": thermostatName ", quoted(u.thermostatName),

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "checks/file_names.h"
-#include "driver/scan.h"
 #include "templates/diagnostics.h"
+#include "templates/scan_result.h"
 #include "writers/vrf_membership.h"
 #include "writers/vrf_version.h"
 

@@ -494,7 +494,7 @@ void checkDesign(const TemplateLists& t, std::span<const DesignDay> designDays,
                "indoor units whose air flow per capacity is outside EnergyPlus's range");
   for (std::size_t i = 0; i < t.outdoorUnits.size(); ++i) {
     const Outdoor& o = t.outdoorUnits[i];
-    if (trimmed(o.name).empty() || !seen.tryEmplace(o.name, true).second) continue;
+    if (trimmed(o.name).empty() || !seen.try_emplace(o.name, true).second) continue;
     const Members served = members.membersOf(i);
     systems += served.empty() ? 0 : 1;
     for (const CapacitySide& side : kCapacitySides) checkCombination(o, served, side, *vrf, ratio);

@@ -9,7 +9,7 @@ bool isDesignDay(std::string_view className) {
   return equalsIgnoringCase(trimmed(className), kDesignDayClass);
 }
 
-DesignDay readDesignDay(LineSource& in, LineSink& out) {
+DesignDay readDesignDay(LineSource& in, CopySink& out) {
   static constexpr std::string DesignDay::*kRead[] = {
       &DesignDay::name,
       &DesignDay::month,
@@ -23,7 +23,7 @@ DesignDay readDesignDay(LineSource& in, LineSink& out) {
   day.line = in.lineNumber();
   for (std::string DesignDay::*field : kRead) {
     // A ";" ends the object, and the rest of its line goes with the next class line.
-    if (in.copyField(out, day.*field, kDesignDayKept) != ',') return day;
+    if (in.copyField(out, day.*field, kDesignDayKept).delimiter != ',') return day;
   }
   in.copyObject(out);
   return day;

@@ -7,7 +7,7 @@
 namespace vak {
 
 class LineSource;
-class LineSink;
+class CopySink;
 
 // The class whose objects tell the outdoor temperatures that a model is sized for.
 inline constexpr std::string_view kDesignDayClass = "SizingPeriod:DesignDay";
@@ -34,6 +34,6 @@ bool isDesignDay(std::string_view className);
 
 // Reads the design day whose class line `in` found last and copies its lines to `out`, up to
 // the ";" that ends it.
-DesignDay readDesignDay(LineSource& in, LineSink& out);
+DesignDay readDesignDay(LineSource& in, CopySink& out);
 
 }  // namespace vak

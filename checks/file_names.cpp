@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "checks/check_report.h"
+#include "checks/written_names.h"
 
 namespace vak {
 
@@ -30,60 +30,56 @@ bool sameClass(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-const NameCollector::Wanted* NameCollector::wanted(std::string_view className) {
+const NameCollector::Target* NameCollector::targetOf(std::string_view className) {
   // EnergyPlus reads class names in any letter case and indentation.
-  static constexpr auto kWanted = std::to_array<Wanted>({
-      {"Zone", 1, &FileNames::zones},
-      {"Schedule:Compact", 1, &FileNames::schedules},
-      {"Schedule:Constant", 1, &FileNames::schedules},
-      {"Schedule:Year", 1, &FileNames::schedules},
-      {"Schedule:File", 1, &FileNames::schedules},
-      {"ZoneControl:Thermostat", 2, &FileNames::thermostatZones},
-      {"ZoneHVAC:EquipmentConnections", 1, &FileNames::connectionZones},
+  using W = NamesWanted;
+  static constexpr auto kTargets = std::to_array<Target>({
+      {"Zone", 1, &FileNames::zones, &W::names},
+      {"Schedule:Compact", 1, &FileNames::schedules, &W::names},
+      {"Schedule:Constant", 1, &FileNames::schedules, &W::names},
+      {"Schedule:Year", 1, &FileNames::schedules, &W::names},
+      {"Schedule:File", 1, &FileNames::schedules, &W::names},
+      {"ZoneControl:Thermostat", 2, &FileNames::thermostatZones, &W::names},
+      {"ZoneHVAC:EquipmentConnections", 1, &FileNames::connectionZones, &W::names},
+      {"Sizing:Zone", 1, &FileNames::sizingZones, &W::autosizedZones},
+      {"ZoneList", 2, &FileNames::listedZones, &W::autosizedZones, true},
   });
-  static_assert(std::ranges::all_of(kWanted, [](const Wanted& w) {
-    return std::ranges::any_of(kNamedClassBeginnings,
-                               [&w](std::string_view b) { return w.className.starts_with(b); });
-  }));
   const std::string_view name = trimmedName(className);
-  // Every wanted class starts with Z or S: most class lines stop here.
+  // Every class collected starts with Z or S: most class lines stop here.
   if (name.empty()) return nullptr;
   const char first = folded(name[0]);
   if (first != 'z' && first != 's') return nullptr;
-  for (const Wanted& w : kWanted) {
-    if (sameClass(name, w.className)) return &w;
+  for (const Target& t : kTargets) {
+    if (sameClass(name, t.className)) return &t;
   }
   return nullptr;
 }
 
-void NameCollector::start(const Wanted& w, std::string_view rest, std::size_t line) {
-  list_ = &(names_.*w.list);
-  target_ = w.field;
-  field_ = 1;
-  line_ = line;
-  text_.clear();
-  walk(rest);
+bool NameCollector::mayCollide(std::string_view className) const {
+  return wanted_.written != nullptr && wanted_.written->mayCollide(className);
 }
 
-void NameCollector::walk(std::string_view code) {
-  for (;;) {
-    const std::size_t end = code.find_first_of(",;");
-    if (field_ == target_) text_.append(code.substr(0, end));
-    if (end == std::string_view::npos) return;  // the field goes on, or the next one starts
-    if (field_ == target_) {
-      const std::string_view name = trimmedName(text_);
-      if (list_ == &names_.zones) names_.anyZone = true;
-      if (wanted_.contains(name)) list_->push_back({std::string(name), line_});
-      list_ = nullptr;
-      return;
-    }
-    if (code[end] == ';') {  // the object ended before the field
-      list_ = nullptr;
-      return;
-    }
-    ++field_;
-    code.remove_prefix(end + 1);
+std::size_t NameCollector::longest(const Target* target, bool collides, std::size_t field) const {
+  std::size_t keep = 0;
+  if (target != nullptr &&
+      (field == target->field || (target->everyFieldOn && field > target->field))) {
+    keep = (wanted_.*target->keys).longest();
   }
+  if (collides && field == 1) keep = std::max(keep, wanted_.written->longest());
+  return keep;
+}
+
+void NameCollector::add(std::string_view className, const Target* target, bool collides,
+                        std::size_t field, std::string_view value, bool cut, std::size_t line) {
+  value = trimmedName(value);
+  if (collides && field == 1 && !cut && wanted_.written->find(className, value)) {
+    names_.written.push_back({std::string(trimmedName(className)), std::string(value), line});
+  }
+  if (target == nullptr) return;
+  if (field != target->field && !(target->everyFieldOn && field > target->field)) return;
+  NameList& list = names_.*target->list;
+  if (&list == &names_.zones) names_.anyZone = true;
+  if (!cut && (wanted_.*target->keys).contains(value)) list.push_back({std::string(value), line});
 }
 
 }  // namespace vak

@@ -17,7 +17,7 @@ struct NamedAt {
   std::size_t line;
 };
 
-// A deque grows without moving what it holds, which keeps long lists cheap to collect.
+// The names of one kind, in input order.
 using NameList = std::deque<NamedAt>;
 
 // An object of the input that carries the name of an object the program writes.
@@ -30,11 +30,11 @@ struct ClassAndName {
 // The names of the ordinary objects that templates refer to or could collide with: of each
 // class, only the names among those looked for.
 struct FileNames {
-  bool anyZone = false;      // the file defines a Zone, looked for or not
-  NameList zones;            // Zone
-  NameList schedules;        // Schedule:Compact, :Constant, :Year, :File
-  NameList thermostatZones;  // the zone (or zone list) of a ZoneControl:Thermostat
-  NameList connectionZones;  // the zone of a ZoneHVAC:EquipmentConnections
+  bool anyZone = false;              // the file defines a Zone, looked for or not
+  NameList zones;                    // Zone
+  NameList schedules;                // Schedule:Compact, :Constant, :Year, :File
+  NameList thermostatZones;          // the zone (or zone list) of a ZoneControl:Thermostat
+  NameList connectionZones;          // the zone of a ZoneHVAC:EquipmentConnections
   std::deque<ClassAndName> written;  // objects named like one the program writes
   NameList sizingZones;              // the zone of a Sizing:Zone, among the autosized units'
   NameList listedZones;              // those zones where a ZoneList holds them
@@ -42,51 +42,52 @@ struct FileNames {
   std::vector<DesignDay> designDays;
 };
 
-// What the names of the classes whose names are collected begin with.
-inline constexpr std::string_view kNamedClassBeginnings[] = {"Zone", "Schedule:"};
+class WrittenNames;
 
-// Takes those names from the objects' lines. Only class lines and the lines of objects of the
-// few classes above cost anything.
+// What the names pass looks for: the names that templates use, among them the zones whose
+// units ask for autosize, and the objects named like one the program writes.
+struct NamesWanted {
+  NameKeys names;                // zones and schedules that templates name, schedules written
+  NameKeys autosizedZones = {};  // the zones of written indoor units with an autosized field
+  const WrittenNames* written = nullptr;  // null when the program writes nothing
+};
+
+// Keeps the names that objects of a few classes give, when they are looked for, and the objects
+// that carry the name of one the program writes. The reader hands over one field at a time, so
+// that no line is held whole.
 class NameCollector {
  public:
-  NameCollector(FileNames& names, const NameKeys& wanted) : names_(names), wanted_(wanted) {}
-
-  // An ordinary object opens: its class name as written before the first ",", the rest of the
-  // line's code (comment removed), and the line's number.
-  void open(std::string_view className, std::string_view rest, std::size_t line) {
-    list_ = nullptr;
-    if (const Wanted* w = wanted(className)) start(*w, rest, line);
-  }
-
-  // The code of a further line of the object opened last.
-  void more(std::string_view code) {
-    if (list_ != nullptr) walk(code);
-  }
-
-  // Objects of this class give a name that is collected.
-  static bool collects(std::string_view className) { return wanted(className) != nullptr; }
-
-  // The name of the object opened last is still to come.
-  bool collecting() const { return list_ != nullptr; }
-
- private:
-  struct Wanted {
+  // Where the names of one class are read and kept: from one field, or from every field from
+  // that one on (the zones of a ZoneList).
+  struct Target {
     std::string_view className;
     std::size_t field;  // which field holds the name, from 1
     NameList FileNames::*list;
+    NameKeys NamesWanted::*keys;  // the names kept
+    bool everyFieldOn = false;
   };
 
-  static const Wanted* wanted(std::string_view className);
-  void start(const Wanted& w, std::string_view rest, std::size_t line);
-  void walk(std::string_view code);
+  NameCollector(FileNames& names, const NamesWanted& wanted) : names_(names), wanted_(wanted) {}
 
+  // Where the names of objects of this class, as written before the first ",", go; null when
+  // they are not collected.
+  static const Target* targetOf(std::string_view className);
+
+  // Whether an object of this class may carry the name of one the program writes.
+  bool mayCollide(std::string_view className) const;
+
+  // The most characters of field `field` of an object of the class worth reading: no longer
+  // value is one looked for.
+  std::size_t longest(const Target* target, bool collides, std::size_t field) const;
+
+  // Field `field` of an object of the class whose class line is `line`: its value as read, and
+  // whether it was cut off after longest() characters.
+  void add(std::string_view className, const Target* target, bool collides, std::size_t field,
+           std::string_view value, bool cut, std::size_t line);
+
+ private:
   FileNames& names_;
-  const NameKeys& wanted_;
-  NameList* list_ = nullptr;  // where the name goes; null when nothing is wanted
-  std::size_t field_ = 0;     // the field being read, from 1
-  std::size_t target_ = 0;
-  std::size_t line_ = 0;
-  std::string text_;  // the field's text so far
+  const NamesWanted& wanted_;
 };
 
 }  // namespace vak

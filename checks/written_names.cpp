@@ -1,5 +1,6 @@
 #include "checks/written_names.h"
 
+#include <algorithm>
 #include <array>
 
 #include "checks/check_report.h"
@@ -22,9 +23,9 @@ enum class Group { Curve, Schedule, Class };
 Group groupOf(std::string_view className) {
   className = trimmed(className);
   if (startsWithIgnoringCase(className, "Curve:")) return Group::Curve;
-  for (const std::string_view table : {"Table:OneIndependentVariable",
-                                       "Table:TwoIndependentVariables",
-                                       "Table:MultiVariableLookup", "Table:Lookup"}) {
+  for (const std::string_view table :
+       {"Table:OneIndependentVariable", "Table:TwoIndependentVariables",
+        "Table:MultiVariableLookup", "Table:Lookup"}) {
     if (equalsIgnoringCase(className, table)) return Group::Curve;
   }
   for (const std::string_view schedule :
@@ -123,26 +124,36 @@ WrittenNames::WrittenNames(const TemplateLists& t, const VrfMembership& members,
       vrf_(vrf),
       thermostats_(t.thermostats.size()),
       constants_(2 * t.thermostats.size()),
-      written_(t.indoorUnits.size()),
-      zones_(t.indoorUnits.size()),
-      controlled_(t.indoorUnits.size()),
-      outdoor_(t.outdoorUnits.size()) {
+      written_(vrf ? t.indoorUnits.size() : 0),
+      zones_(vrf ? t.indoorUnits.size() : 0),
+      controlled_(vrf ? t.indoorUnits.size() : 0),
+      outdoor_(vrf ? t.outdoorUnits.size() : 0) {
+  constexpr std::size_t kLongestSuffix = 20;  // " VRF DX Cooling Coil"
+  for (const Fixed& f : kFixed) longest_ = std::max(longest_, f.name.size());
   for (const Termostato& th : t.thermostats) {
-    thermostats_.tryEmplace(th.name, &th);
+    longest_ = std::max(longest_, th.name.size() + kLongestSuffix);
+    thermostats_.try_emplace(th.name, &th);
     for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
       if (setpoint->empty()) continue;
-      constants_.tryEmplace(constantNames_.emplace_back(th.name + "_" + *setpoint), &th);
+      const std::string& name = constantNames_.emplace_back(th.name + "_" + *setpoint);
+      constants_.try_emplace(name, &th);
+      longest_ = std::max(longest_, trimmed(name).size());
     }
   }
   if (!vrf) return;
   for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
     const Indoor& u = t.indoorUnits[i];
-    zones_.tryEmplace(u.zoneName, &u);
+    longest_ =
+        std::max({longest_, u.name.size() + kLongestSuffix, u.zoneName.size() + kLongestSuffix});
+    zones_.try_emplace(u.zoneName, &u);
     if (!members.isMember(i)) continue;
-    written_.tryEmplace(u.name, &u);
-    controlled_.tryEmplace(u.zoneName, &u);
+    written_.try_emplace(u.name, &u);
+    controlled_.try_emplace(u.zoneName, &u);
   }
-  for (const Outdoor& o : t.outdoorUnits) outdoor_.tryEmplace(o.name, &o);
+  for (const Outdoor& o : t.outdoorUnits) {
+    longest_ = std::max(longest_, o.name.size() + kLongestSuffix);
+    outdoor_.try_emplace(o.name, &o);
+  }
 }
 
 bool WrittenNames::mayCollide(std::string_view className) const {
@@ -170,8 +181,8 @@ std::optional<WrittenObject> WrittenNames::find(std::string_view className,
     return writtenBy(f.className, std::string(f.name), t_.thermostats.front());
   }
   if (groupOf(className) == Group::Schedule) {
-    if (const Termostato* const* th = constants_.find(name)) {
-      return writtenBy("Schedule:Compact", std::string(trimmed(name)), **th);
+    if (const auto th = constants_.find(name); th != constants_.end()) {
+      return writtenBy("Schedule:Compact", std::string(trimmed(name)), *th->second);
     }
   }
   const std::string_view n = trimmed(name);
@@ -183,9 +194,12 @@ std::optional<WrittenObject> WrittenNames::find(std::string_view className,
     }
     const std::string_view value = n.substr(0, n.size() - d.suffix.size());
     const auto match = [&](const auto& map, auto member) -> std::optional<WrittenObject> {
-      const auto* const* r = map.find(value);
-      if (r == nullptr || !derivedEquals((*r)->*member, d.suffix, name)) return std::nullopt;
-      return writtenBy(d.className, std::string((*r)->*member) + std::string(d.suffix), **r);
+      const auto r = map.find(value);
+      if (r == map.end() || !derivedEquals(r->second->*member, d.suffix, name)) {
+        return std::nullopt;
+      }
+      return writtenBy(d.className, std::string(r->second->*member) + std::string(d.suffix),
+                       *r->second);
     };
     std::optional<WrittenObject> found;
     switch (d.source) {
@@ -195,7 +209,7 @@ std::optional<WrittenObject> WrittenNames::find(std::string_view className,
       case Source::WrittenUnit:
         found = match(written_, &Indoor::name);
         if (found && d.className.empty()) {  // the fan: of the class the unit writes
-          const std::string_view fan = fanObjectType(**written_.find(value));
+          const std::string_view fan = fanObjectType(*written_.find(value)->second);
           if (equalsIgnoringCase(trimmed(className), fan)) {
             found->className = fan;
           } else {

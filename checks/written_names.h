@@ -36,16 +36,20 @@ class WrittenNames {
   // taken for.
   std::optional<WrittenObject> find(std::string_view className, std::string_view name) const;
 
+  // No longer name, blanks at its ends left out, is the name of a written object.
+  std::size_t longest() const { return longest_; }
+
  private:
   const TemplateLists& t_;
   bool vrf_;
   NameMap<const Termostato*> thermostats_;
   std::deque<std::string> constantNames_;  // the constant set-point schedules' names
   NameMap<const Termostato*> constants_;
-  NameMap<const VRVUnidadInterior*> written_;  // indoor units whose block is written
-  NameMap<const VRVUnidadInterior*> zones_;    // every indoor unit's zone, when VRF is written
+  NameMap<const VRVUnidadInterior*> written_;     // indoor units whose block is written
+  NameMap<const VRVUnidadInterior*> zones_;       // every indoor unit's zone, when VRF is written
   NameMap<const VRVUnidadInterior*> controlled_;  // the zones of written indoor units
   NameMap<const VRVUnidadExterior*> outdoor_;
+  std::size_t longest_ = 0;
 };
 
 }  // namespace vak

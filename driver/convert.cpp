@@ -7,6 +7,7 @@
 #include "checks/checks.h"
 #include "checks/design_checks.h"
 #include "checks/file_names.h"
+#include "checks/written_names.h"
 #include "driver/scan.h"
 #include "templates/io_error.h"
 #include "templates/line_source.h"
@@ -30,9 +31,12 @@ void convert(std::istream& in, std::ostream& out, std::ostream& console, std::os
       t.outdoorUnits.empty() ? std::nullopt : layoutFor(scanned.version());
   const VrfMembership members(t.indoorUnits, t.outdoorUnits);
   FileNames names;
-  if (const NameKeys wanted = namesLookedUp(t, members, vrf.has_value()); !wanted.empty()) {
+  const WrittenNames written(t, members, vrf.has_value());
+  const NamesWanted wanted{namesLookedUp(t, members, vrf.has_value()),
+                           autosizedZones(t, members, vrf.has_value()), &written};
+  if (!wanted.names.empty() || !t.thermostats.empty() || vrf) {
     // A second pass, for the names only: the file's own names are kept only when a template
-    // uses them, so a file without templates costs nothing more.
+    // uses them or the program writes them, so a file without templates costs nothing more.
     in.clear();
     if (!in.seekg(0)) throw IoError("read error");
     LineSource again(in);

@@ -8,12 +8,14 @@
 
 #include "driver/run.h"
 #include "platform/file_layer.h"
+#include "platform/heap.h"
 
 int main(int argc, char**) {
   if (argc != 1) {
     std::cout << "USO: expandVAKobjects.exe input.idf \n";
     return 0;
   }
+  vak::readyHeap();
   vak::ConvertOptions options;
   const char* summary = std::getenv("EXPANDVAK_SUMMARY");
   options.designSummary = summary != nullptr && std::string_view(summary) == "1";

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <ostream>
-#include <streambuf>
 #include <string_view>
 
 namespace vak {
@@ -49,16 +49,11 @@ const TemplateClass* templateClass(std::string_view name) {
   return nullptr;
 }
 
-// The names pass looks at templates too, to pass over them as the scan does, and at design
-// days, for their outdoor temperatures.
-constexpr WantedClasses kNamesPass{
-    {commonPrefix(), kNamedClassBeginnings[0], kNamedClassBeginnings[1], kDesignDayClass}};
-
 // The second pass copies nothing.
-class Discard : public std::streambuf {
- protected:
-  int_type overflow(int_type c) override { return traits_type::not_eof(c); }
-  std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+class NoCopy : public CopySink {
+ public:
+  void copy(std::string_view, bool) override {}
+  void endInput(bool) override {}
 };
 
 // EnergyPlus reads class names in any letter case, with blanks around them.
@@ -94,7 +89,7 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
       // Its one field, wherever it stands: on the class line or after it, among comments.
       VersionObject& v = result.versions.emplace_back();
       v.line = in.lineNumber();
-      if (in.copyField(out, v.value, kVersionKept) != ',') continue;
+      if (in.copyField(out, v.value, kVersionKept).delimiter != ',') continue;
     }
     in.copyObject(out);
   }
@@ -103,13 +98,13 @@ ScanResult scan(LineSource& in, LineSink& out, std::ostream& console) {
   return result;
 }
 
-FileNames collectNames(LineSource& in, const NameKeys& wanted) {
+FileNames collectNames(LineSource& in, const NamesWanted& wanted) {
   FileNames names;
   NameCollector collector(names, wanted);
-  Discard discard;
-  std::ostream nowhere(&discard);
-  LineSink out(nowhere);
-  while (in.copyToClassLine(out, &kNamesPass)) {
+  NoCopy out;
+  std::string value;
+  // Every class line: the objects whose names are looked for are of many classes.
+  while (in.copyToClassLine(out)) {
     const std::string_view className = in.className();
     if (templateClass(className) != nullptr) {
       // Ends where its record ends, so that both passes see the same objects.
@@ -121,23 +116,27 @@ FileNames collectNames(LineSource& in, const NameKeys& wanted) {
       names.designDays.push_back(readDesignDay(in, out));
       continue;
     }
-    if (!NameCollector::collects(className)) {
+    const NameCollector::Target* target = NameCollector::targetOf(className);
+    const bool collides = collector.mayCollide(className);
+    if (target == nullptr && !collides) {
       in.copyObject(out);
       continue;
     }
-    // The objects of these few classes are read line by line up to their name.
+    // Field by field up to the last one looked at, each kept only as far as a name looked for
+    // reaches; then the rest of the object, ending where the first pass ends it.
+    const std::string kept(className);  // the view ends with the buffer
     const std::size_t classLine = in.lineNumber();
-    const std::string name(className);
-    std::string_view line;
-    in.nextCopied(line, out);
-    std::string_view code = line.substr(0, line.find('!'));
-    collector.open(name, code.substr(code.find(',') + 1), classLine);
-    while (code.find(';') == std::string_view::npos && collector.collecting() && !in.atEnd()) {
-      in.nextCopied(line, out);
-      code = line.substr(0, line.find('!'));
-      collector.more(code);
+    const std::size_t last = target != nullptr && target->everyFieldOn
+                                 ? std::numeric_limits<std::size_t>::max()
+                                 : std::max<std::size_t>(target ? target->field : 0, collides);
+    CopiedField field{','};
+    for (std::size_t f = 1; f <= last && field.delimiter == ','; ++f) {
+      field = in.copyField(out, value, collector.longest(target, collides, f));
+      if (field.delimiter != '\0') {
+        collector.add(kept, target, collides, f, value, field.cut, classLine);
+      }
     }
-    if (code.find(';') == std::string_view::npos && !in.atEnd()) in.copyObject(out);
+    if (field.delimiter == ',') in.copyObject(out);
   }
   return names;
 }

@@ -1,21 +1,19 @@
 // The file layer on POSIX systems: file descriptors, rename(2) for the commit.
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 #include "platform/file_layer.h"
+#include "platform/replayed_input.h"
 
 namespace vak {
 namespace {
@@ -61,45 +59,17 @@ class InterruptionsBlocked {
   bool kept_ = false;
 };
 
-// A large VRF model keeps tens of MiB of template records, written once each. Where every
-// first touch of a 4 KiB page is dear (under some hypervisors more than copying 100 KiB),
-// those faults cost more than the rest of the expansion. So the heap grows in large steps and
-// its first step is advised to be backed by huge pages, a few faults in all. Best effort:
-// where the C library or the system does not offer this, nothing changes.
-void readyHeap() {
-#if defined(__GLIBC__) && defined(MADV_HUGEPAGE)
-  constexpr int kStep = 64 << 20;
-  constexpr std::uintptr_t kHugePage = 2 << 20;
-  // A run without templates needs less than this, and so is not charged a whole huge page.
-  constexpr std::uintptr_t kOrdinary = 1 << 20;
-  mallopt(M_TOP_PAD, kStep);
-  mallopt(M_TRIM_THRESHOLD, 2 * kStep);  // freed records' memory stays for the next ones
-  // The blocks below come from the heap, not from mappings of their own.
-  mallopt(M_MMAP_THRESHOLD, kStep / 2);
-  // Blocks come from the heap's free end. A huge page can only start at a multiple of its
-  // size, so a block that is never touched, and so costs no memory, moves that end to where
-  // the ordinary pages end just as the huge ones can begin. Without it, up to 2 MiB more would
-  // be faulted in 4 KiB at a time.
-  void* const probe = std::malloc(std::size_t{256} << 10);
-  const auto top = reinterpret_cast<std::uintptr_t>(probe);
-  std::free(probe);
-  const std::uintptr_t from = (top + kOrdinary + kHugePage - 1) & ~(kHugePage - 1);
-  [[maybe_unused]] static void* volatile gap;  // volatile: kept, though nothing reads it
-  gap = std::malloc(from - kOrdinary - top);
-  // Taking more than the heap holds grows it by a whole step, which is then advised.
-  char* const end = static_cast<char*>(::sbrk(0));
-  void* volatile probes[8] = {};
-  for (void* volatile& p : probes) {
-    if (static_cast<char*>(::sbrk(0)) != end) break;
-    p = std::malloc(std::size_t{64} << 10);
+// Writes every byte, or fails.
+void writeAll(int fd, std::span<const char> bytes, std::error_code& ec) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), std::min(bytes.size(), kMaxTransfer));
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      ec = lastError();
+      return;
+    }
+    bytes = bytes.subspan(static_cast<std::size_t>(put));
   }
-  const auto grown = reinterpret_cast<std::uintptr_t>(::sbrk(0));
-  if (grown != static_cast<std::uintptr_t>(-1) && grown > from) {
-    ::madvise(reinterpret_cast<void*>(from), grown - from, MADV_HUGEPAGE);
-  }
-  for (void* p : probes) std::free(p);
-  mallopt(M_MMAP_THRESHOLD, 128 << 10);  // the usual threshold again
-#endif
 }
 
 class PosixInput : public InputFile {
@@ -129,6 +99,57 @@ class PosixInput : public InputFile {
   int fd_;
 };
 
+class PosixScratch : public ScratchFile {
+ public:
+  explicit PosixScratch(int fd) : fd_(fd) {}
+  ~PosixScratch() override { ::close(fd_); }
+  PosixScratch(const PosixScratch&) = delete;
+  PosixScratch& operator=(const PosixScratch&) = delete;
+
+  void append(std::span<const char> bytes, std::error_code& ec) override {
+    writeAll(fd_, bytes, ec);
+  }
+
+  std::size_t readAt(std::uint64_t offset, std::span<char> buffer, std::error_code& ec) override {
+    for (;;) {
+      const ssize_t got = ::pread(fd_, buffer.data(), std::min(buffer.size(), kMaxTransfer),
+                                  static_cast<off_t>(offset));
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) {
+        ec = lastError();
+        return 0;
+      }
+    }
+  }
+
+ private:
+  int fd_;
+};
+
+// An unnamed file in the folder for temporary files, where an input that cannot be read twice
+// is kept: it takes as much room as the input, which belongs on a disk rather than in memory.
+std::unique_ptr<ScratchFile> createScratch(std::error_code& ec) {
+  const char* dir = std::getenv("TMPDIR");
+  if (dir == nullptr || *dir == '\0') dir = "/tmp";
+#if defined(O_TMPFILE)
+  if (const int fd = ::open(dir, O_TMPFILE | O_RDWR | O_CLOEXEC, 0600); fd >= 0) {
+    return std::make_unique<PosixScratch>(fd);
+  }
+#endif
+  // Where the file system has no unnamed files: a name, removed before anything can stop the
+  // run between.
+  const InterruptionsBlocked blocked;
+  std::string name = std::string(dir) + "/.expandVAKobjects.XXXXXX";
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) {
+    ec = lastError();
+    return nullptr;
+  }
+  ::unlink(name.c_str());
+  ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+  return std::make_unique<PosixScratch>(fd);
+}
+
 class PosixOutput : public OutputFile {
  public:
   PosixOutput(int fd, std::string name, std::string target)
@@ -138,15 +159,7 @@ class PosixOutput : public OutputFile {
   PosixOutput& operator=(const PosixOutput&) = delete;
 
   void write(std::span<const char> bytes, std::error_code& ec) override {
-    while (!bytes.empty()) {
-      const ssize_t put = ::write(fd_, bytes.data(), std::min(bytes.size(), kMaxTransfer));
-      if (put < 0) {
-        if (errno == EINTR) continue;
-        ec = lastError();
-        return;
-      }
-      bytes = bytes.subspan(static_cast<std::size_t>(put));
-    }
+    writeAll(fd_, bytes, ec);
   }
 
   void close(std::error_code& ec) override {
@@ -217,7 +230,6 @@ class PosixFileLayer : public FileLayer {
       if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF)
         ::open("/dev/null", fd == 0 ? O_WRONLY : O_RDONLY);
     }
-    readyHeap();
   }
 
   std::unique_ptr<InputFile> openInput(const std::string& name, std::error_code& ec) override {
@@ -232,7 +244,14 @@ class PosixFileLayer : public FileLayer {
       ::close(fd);
       return nullptr;
     }
-    return std::make_unique<PosixInput>(fd);
+    auto input = std::make_unique<PosixInput>(fd);
+    // A pipe or a terminal cannot go back to the start for the second pass: keep a copy.
+    if (::lseek(fd, 0, SEEK_CUR) < 0) {
+      std::unique_ptr<ScratchFile> copy = createScratch(ec);
+      if (!copy) return nullptr;
+      return std::make_unique<ReplayedInput>(std::move(input), std::move(copy));
+    }
+    return input;
   }
 
   std::unique_ptr<OutputFile> createOutput(const std::string& target,

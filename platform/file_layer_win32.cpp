@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <string>
 
 #include "platform/file_layer.h"
+#include "platform/replayed_input.h"
 
 namespace vak {
 namespace {
@@ -91,6 +93,78 @@ class Win32Input : public InputFile {
  private:
   HANDLE h_;
 };
+
+class Win32Scratch : public ScratchFile {
+ public:
+  explicit Win32Scratch(HANDLE h) : h_(h) {}
+  ~Win32Scratch() override { ::CloseHandle(h_); }
+  Win32Scratch(const Win32Scratch&) = delete;
+  Win32Scratch& operator=(const Win32Scratch&) = delete;
+
+  void append(std::span<const char> bytes, std::error_code& ec) override {
+    while (!bytes.empty()) {
+      OVERLAPPED at = offset(size_);
+      DWORD put = 0;
+      if (!::WriteFile(h_, bytes.data(), static_cast<DWORD>(std::min(bytes.size(), kMaxTransfer)),
+                       &put, &at)) {
+        ec = lastError();
+        return;
+      }
+      size_ += put;
+      bytes = bytes.subspan(put);
+    }
+  }
+
+  std::size_t readAt(std::uint64_t from, std::span<char> buffer, std::error_code& ec) override {
+    OVERLAPPED at = offset(from);
+    DWORD got = 0;
+    if (!::ReadFile(h_, buffer.data(), static_cast<DWORD>(std::min(buffer.size(), kMaxTransfer)),
+                    &got, &at)) {
+      if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
+      ec = lastError();
+      return 0;
+    }
+    return got;
+  }
+
+ private:
+  static OVERLAPPED offset(std::uint64_t at) {
+    OVERLAPPED o{};
+    o.Offset = static_cast<DWORD>(at);
+    o.OffsetHigh = static_cast<DWORD>(at >> 32);
+    return o;
+  }
+
+  HANDLE h_;
+  std::uint64_t size_ = 0;
+};
+
+// A file in the user's folder for temporary files, where an input that cannot be read twice
+// is kept: it takes as much room as the input, which belongs on a disk rather than in memory.
+// The system deletes it when it is closed, however the process ends.
+std::unique_ptr<ScratchFile> createScratch(std::error_code& ec) {
+  std::wstring dir(MAX_PATH + 1, L'\0');
+  const DWORD n = ::GetTempPathW(static_cast<DWORD>(dir.size()), dir.data());
+  if (n == 0 || n > dir.size()) {
+    ec = lastError();
+    return nullptr;
+  }
+  dir.resize(n);
+  for (int attempt = 0;; ++attempt) {
+    const std::wstring name =
+        dir + wide(".expandVAKobjects." + std::to_string(::GetCurrentProcessId()) + "." +
+                   std::to_string(attempt) + ".tmp");
+    const HANDLE h =
+        ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h != INVALID_HANDLE_VALUE) return std::make_unique<Win32Scratch>(h);
+    const DWORD error = ::GetLastError();
+    if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100) {
+      ec = {static_cast<int>(error), std::system_category()};
+      return nullptr;
+    }
+  }
+}
 
 class Win32Output : public OutputFile {
  public:
@@ -187,7 +261,14 @@ class Win32FileLayer : public FileLayer {
         ec = std::make_error_code(std::errc::is_a_directory);
       return nullptr;
     }
-    return std::make_unique<Win32Input>(h);
+    auto input = std::make_unique<Win32Input>(h);
+    // A pipe or a console cannot go back to the start for the second pass: keep a copy.
+    if (::GetFileType(h) != FILE_TYPE_DISK) {
+      std::unique_ptr<ScratchFile> copy = createScratch(ec);
+      if (!copy) return nullptr;
+      return std::make_unique<ReplayedInput>(std::move(input), std::move(copy));
+    }
+    return input;
   }
 
   std::unique_ptr<OutputFile> createOutput(const std::string& target,

@@ -1,12 +1,11 @@
 #include "templates/line_source.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
 
-#include "writers/line_sink.h"
+#include "templates/class_search.h"
 
 namespace vak {
 
@@ -19,8 +18,6 @@ const char* find(const char* from, const char* to, char c) {
   return static_cast<const char*>(std::memchr(from, c, static_cast<std::size_t>(to - from)));
 }
 
-// Counts the "\n" in [from, to). The inner loop is written so that compilers turn it into
-// vector compares: sixteen byte-sized counters, emptied before they could overflow.
 // Appends text to a class name that outgrew the buffer, in a form that compares the same with
 // every name the scan looks for, exactly or blanks aside: a run of blanks becomes one, and past
 // 64 characters nothing more can matter.
@@ -33,150 +30,35 @@ void appendNamePart(std::string& name, std::string_view part) {
   }
 }
 
+// Counts the "\n" in [from, to), sixteen bytes at a time in the compiler's vector type: each
+// byte lane counts the breaks it saw, and is emptied before it could overflow.
 std::size_t countNewlines(const char* from, const char* to) {
-  constexpr std::size_t kLanes = 16;
+  using Lanes = unsigned char __attribute__((vector_size(16)));
+  constexpr std::size_t kStep = 4 * sizeof(Lanes);
   std::size_t count = 0;
-  for (std::size_t rounds; (rounds = std::min<std::size_t>((to - from) / kLanes, 255)) > 0;) {
-    unsigned char lanes[kLanes] = {};
-    for (std::size_t r = 0; r < rounds; ++r) {
-      for (std::size_t i = 0; i < kLanes; ++i) lanes[i] += from[r * kLanes + i] == '\n';
+  while (static_cast<std::size_t>(to - from) >= kStep) {
+    // At most 4 a step in each lane: 63 steps stay below 256.
+    const std::size_t steps = std::min<std::size_t>((to - from) / kStep, 63);
+    Lanes lanes{};
+    for (std::size_t s = 0; s < steps; ++s, from += kStep) {
+      for (std::size_t part = 0; part < 4; ++part) {
+        Lanes v;
+        std::memcpy(&v, from + part * sizeof(Lanes), sizeof(Lanes));
+        lanes -= (Lanes)(v == '\n');
+      }
     }
-    for (unsigned char lane : lanes) count += lane;
-    from += rounds * kLanes;
+    std::uint64_t words[2];
+    std::memcpy(words, &lanes, sizeof words);
+    for (std::uint64_t w : words) {
+      // Pairs of lanes into sixteen bits, then the four sums into the top ones.
+      w = (w & 0x00ff00ff00ff00ffu) + ((w >> 8) & 0x00ff00ff00ff00ffu);
+      count += static_cast<std::size_t>((w * 0x0001000100010001u) >> 48);
+    }
   }
   return count + static_cast<std::size_t>(std::count(from, to, '\n'));
 }
 
-// Folding bit 5 away makes letters of either case one; other characters may meet others, which
-// the look at the whole line sorts out.
-unsigned char upper(char c) {
-  return static_cast<unsigned char>(c & ~0x20);
-}
-
-// The first and last characters of a wanted beginning, folded, and where the last stands.
-struct Ends {
-  unsigned char first, last;
-  std::size_t lastAt;
-};
-
-// Where a search stopped: the candidate (or npos), and the line breaks in [from, counted).
-struct Search {
-  std::size_t at = std::string_view::npos;
-  std::size_t counted = 0;
-  std::size_t lines = 0;
-};
-
-// Vectors of W bytes, in the compiler's vector types.
-template <std::size_t W>
-struct Vector;
-template <>
-struct Vector<16> {
-  using Lanes = unsigned char __attribute__((vector_size(16)));
-};
-template <>
-struct Vector<32> {
-  using Lanes = unsigned char __attribute__((vector_size(32)));
-};
-
-// The search, for vectors of W bytes. Vector values never cross a function boundary here, so
-// that the same code can be built for the wider vectors of processors that have them.
-template <std::size_t N, std::size_t W>
-[[gnu::always_inline]] inline Search searchLanes(const char* buf, std::size_t from, std::size_t to,
-                                                 std::size_t end, const Ends* ends) {
-  using Lanes = typename Vector<W>::Lanes;
-  std::size_t reach = W;
-  for (std::size_t k = 0; k < N; ++k) reach = std::max(reach, ends[k].lastAt + W);
-  Search s;
-  Lanes lines{};  // line breaks per lane, at most 4 a step
-  std::size_t steps = 0;
-  constexpr std::size_t kStep = 4 * W;  // one test for four vectors
-  std::size_t i = from;
-  for (; i + kStep <= to && i + kStep - W + reach <= end; i += kStep) {
-    Lanes hit{}, breaks{};
-    for (std::size_t part = 0; part < 4; ++part) {
-      Lanes v;
-      std::memcpy(&v, buf + i + part * W, W);
-      breaks -= (Lanes)(v == '\n');
-      v &= 0xdf;
-      for (std::size_t k = 0; k < N; ++k) {
-        Lanes last;
-        std::memcpy(&last, buf + i + part * W + ends[k].lastAt, W);
-        hit |= (Lanes)((v == ends[k].first) & ((last & 0xdf) == ends[k].last));
-      }
-    }
-    std::uint64_t words[W / 8];
-    std::memcpy(words, &hit, W);
-    std::uint64_t any = 0;
-    for (const std::uint64_t w : words) any |= w;
-    if (any != 0) break;
-    lines += breaks;
-    if (++steps == 63) {
-      for (std::size_t lane = 0; lane < W; ++lane) s.lines += lines[lane];
-      lines = Lanes{};
-      steps = 0;
-    }
-  }
-  for (std::size_t lane = 0; lane < W; ++lane) s.lines += lines[lane];
-  s.counted = i;
-  // The rest, one offset at a time.
-  for (; i < to; ++i) {
-    for (std::size_t k = 0; k < N; ++k) {
-      if (upper(buf[i]) == ends[k].first && i + ends[k].lastAt < end &&
-          upper(buf[i + ends[k].lastAt]) == ends[k].last) {
-        s.at = i;
-        return s;
-      }
-    }
-  }
-  return s;
-}
-
-template <std::size_t N>
-Search search(const char* buf, std::size_t from, std::size_t to, std::size_t end,
-              const Ends* ends) {
-  return searchLanes<N, 16>(buf, from, to, end, ends);
-}
-
-#if defined(__x86_64__) && defined(__GNUC__)
-template <std::size_t N>
-[[gnu::target("avx2")]] Search searchWide(const char* buf, std::size_t from, std::size_t to,
-                                          std::size_t end, const Ends* ends) {
-  return searchLanes<N, 32>(buf, from, to, end, ends);
-}
-
-bool wideSupported() {
-  __builtin_cpu_init();  // may run before the constructor that would do it
-  return __builtin_cpu_supports("avx2");
-}
-#else
-template <std::size_t N>
-Search searchWide(const char* buf, std::size_t from, std::size_t to, std::size_t end,
-                  const Ends* ends) {
-  return search<N>(buf, from, to, end, ends);
-}
-
-bool wideSupported() {
-  return false;
-}
-#endif
-
-const bool kWideSupported = wideSupported();
-bool wideSearch = kWideSupported;
-
-// By the number of wanted beginnings, less one.
-using SearchFunction = Search (*)(const char*, std::size_t, std::size_t, std::size_t, const Ends*);
-constexpr SearchFunction kSearch[] = {search<1>, search<2>, search<3>, search<4>};
-constexpr SearchFunction kWideSearch[] = {searchWide<1>, searchWide<2>, searchWide<3>,
-                                          searchWide<4>};
-static_assert(std::size(kSearch) == std::tuple_size_v<decltype(WantedClasses::beginnings)>);
-
 }  // namespace
-
-bool LineSource::useWideSearch(bool wide) {
-  const bool was = wideSearch;
-  wideSearch = wide && kWideSupported;
-  return was;
-}
 
 LineSource::LineSource(std::istream& in, std::size_t capacity)
     : in_(in), buf_(std::max(capacity, kSmallestBuffer)) {}
@@ -185,9 +67,7 @@ LineSource::LineSource(std::istream& in, std::size_t capacity)
 // false when the input has nothing more.
 bool LineSource::refill() {
   flushCopies();
-  lineNumber();
   countLinesTo(pos_);
-  foundLine_ = 0;
   std::memmove(buf_.data(), at(pos_), end_ - pos_);
   end_ -= pos_;
   pos_ = counted_ = copyFrom_ = copyTo_ = 0;
@@ -210,29 +90,26 @@ bool LineSource::refill() {
   return true;
 }
 
-std::size_t LineSource::countLinesTo(std::size_t to) const {
-  if (to == counted_) return linesBefore_;
-  if (to < counted_) {  // the search for class names counted past a line it then stopped at
-    linesBefore_ -= countNewlines(at(to), at(counted_));
-  } else {
+// Lines are counted forward only: this is where the count for the bytes that the buffer drops
+// is taken, when nothing found in them needed it sooner.
+std::size_t LineSource::countLinesTo(std::size_t to) {
+  if (to > counted_) {
     linesBefore_ += countNewlines(at(counted_), at(to));
+    counted_ = to;
   }
-  counted_ = to;
   return linesBefore_;
 }
 
-// Line numbers are counted only when asked for, or when the buffer moves on.
 void LineSource::foundLine(std::size_t start) {
-  foundLine_ = start;
-  foundLineCounted_ = false;
+  lineNumber_ = countLinesTo(start) + 1;
 }
 
-std::size_t LineSource::lineNumber() const {
-  if (!foundLineCounted_) {
-    lineNumber_ = countLinesTo(foundLine_) + 1;
-    foundLineCounted_ = true;
-  }
-  return lineNumber_;
+void LineSource::passLine(std::size_t len, std::size_t number, std::string_view& line) {
+  pos_ += len + 1;
+  counted_ = pos_;  // no need to count the lines before pos_ again
+  linesBefore_ = lineNumber_ = number;
+  lineStartDropped_ = false;  // a class line whose start was dropped ends here
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 }
 
 // The start of the line that holds offset `offset`, or the read position if the line began
@@ -249,7 +126,7 @@ bool LineSource::codeHolds(std::size_t start, std::size_t end, char c) const {
 }
 
 // Bytes [pos_, to) go to `out`; consecutive copies make one run, written when the buffer moves.
-void LineSource::copyUpTo(LineSink& out, std::size_t to) {
+void LineSource::copyUpTo(CopySink& out, std::size_t to) {
   if (pos_ != copyTo_ || &out != copySink_) {
     flushCopies();
     copyFrom_ = pos_;
@@ -259,15 +136,12 @@ void LineSource::copyUpTo(LineSink& out, std::size_t to) {
 }
 
 void LineSource::flushCopies() {
-  if (copyTo_ > copyFrom_) {
-    copySink_->setCrlf(firstCrlf_);
-    copySink_->writeInput({at(copyFrom_), copyTo_ - copyFrom_});
-  }
+  if (copyTo_ > copyFrom_) copySink_->copy({at(copyFrom_), copyTo_ - copyFrom_}, firstCrlf_);
   copyFrom_ = copyTo_ = pos_;
 }
 
 // The current line fills the buffer and has no "!" so far: copy it and keep its first part.
-void LineSource::dropLineStart(LineSink& out) {
+void LineSource::dropLineStart(CopySink& out) {
   if (!lineStartDropped_) {
     lineStartDropped_ = true;
     droppedSemicolon_ = false;
@@ -279,15 +153,14 @@ void LineSource::dropLineStart(LineSink& out) {
 }
 
 // The last line, complete or not, is followed by the run's terminator.
-void LineSource::finishInput(LineSink& out) {
+void LineSource::finishInput(CopySink& out) {
   copyUpTo(out, end_);
   flushCopies();
-  out.setCrlf(firstCrlf_);
-  out.writeLine({});
+  out.endInput(firstCrlf_);
   ended_ = true;
 }
 
-void LineSource::copyRestOfLine(LineSink& out) {
+void LineSource::copyRestOfLine(CopySink& out) {
   if (pos_ < end_ && buf_[pos_] == '\n') {  // the usual end of an object: ";" then "\n"
     copyUpTo(out, pos_ + 1);
     lineStartDropped_ = false;
@@ -311,7 +184,7 @@ std::size_t LineSource::markFrom(std::size_t from) const {
   return from;
 }
 
-bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
+bool LineSource::copyToClassLine(CopySink& out, const WantedClasses* wanted) {
   if (midLine_) {
     midLine_ = false;
     copyRestOfLine(out);
@@ -351,24 +224,10 @@ bool LineSource::copyToClassLine(LineSink& out, const WantedClasses* wanted) {
 // opened an object, or stood inside one). So a wanted class line is found by searching for its
 // name and looking back, without following every object on the way.
 
-// The first offset in [from, to) where a wanted class name may start: where its first and last
-// characters stand in place, letter case aside. Sixteen offsets at a time, in the compiler's
-// vector types. The line breaks of the bytes passed are counted on the way, which spares the
-// line numbers a pass of their own.
+// The first offset in [from, to) where a wanted class name may start.
 std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
                                     const WantedClasses& wanted) const {
-  std::array<Ends, std::tuple_size_v<decltype(wanted.beginnings)>> ends{};
-  std::size_t count = 0;
-  for (const std::string_view b : wanted.beginnings) {
-    if (!b.empty()) ends[count++] = {upper(b.front()), upper(b.back()), b.size() - 1};
-  }
-  countLinesTo(from);
-  if (count == 0) return std::string_view::npos;
-  const Search found =
-      (wideSearch ? kWideSearch : kSearch)[count - 1](buf_.data(), from, to, end_, ends.data());
-  linesBefore_ += found.lines;
-  counted_ = found.counted;
-  return found.at;
+  return findClassNameCandidate({at(0), end_}, from, to, patternOf(wanted.beginnings));
 }
 
 // The line at `lineStart`, complete in the buffer, is a class line of a wanted class.
@@ -414,7 +273,7 @@ std::size_t LineSource::afterLastObjectEnd() const {
 
 // From a line start outside objects, copies over the objects that hold no wanted class line:
 // up to the next wanted class line, or up to the last line of the buffer that ends an object.
-void LineSource::skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted) {
+void LineSource::skipOrdinaryObjects(CopySink& out, const WantedClasses& wanted) {
   if (!skipEndKnown_) {
     skipEnd_ = afterLastObjectEnd();
     skipEndKnown_ = true;
@@ -441,7 +300,7 @@ std::string_view LineSource::className() const {
   return {at(pos_), classComma_ - pos_};
 }
 
-void LineSource::copyObject(LineSink& out) {
+void LineSource::copyObject(CopySink& out) {
   atClassLine_ = false;
   if (lineStartDropped_ && droppedSemicolon_) {  // in the class line, before its ","
     midLine_ = true;
@@ -470,7 +329,7 @@ void LineSource::copyObject(LineSink& out) {
   }
 }
 
-char LineSource::copyField(LineSink& out, std::string& value, std::size_t keep) {
+CopiedField LineSource::copyField(CopySink& out, std::string& value, std::size_t keep) {
   if (atClassLine_) {
     copyUpTo(out, classComma_ + 1);
     atClassLine_ = false;
@@ -480,6 +339,7 @@ char LineSource::copyField(LineSink& out, std::string& value, std::size_t keep) 
   const auto trimEnd = [&] {
     while (!value.empty() && blank(value.back())) value.pop_back();
   };
+  CopiedField field;
   bool comment = false;
   while (!ended_) {
     for (std::size_t i = pos_; i < end_; ++i) {
@@ -496,16 +356,21 @@ char LineSource::copyField(LineSink& out, std::string& value, std::size_t keep) 
         copyUpTo(out, i + 1);
         midLine_ = c == ';';
         trimEnd();
-        return c;
+        field.delimiter = c;
+        return field;
       }
       // A line end separates like a blank.
-      if ((!value.empty() || !blank(c)) && value.size() < keep) value += c == '\n' ? ' ' : c;
+      if (value.size() < keep) {
+        if (!value.empty() || !blank(c)) value += c == '\n' ? ' ' : c;
+      } else if (!blank(c)) {
+        field.cut = true;
+      }
     }
     copyUpTo(out, end_);
     if (!refill()) finishInput(out);
   }
   trimEnd();
-  return '\0';
+  return field;
 }
 
 void LineSource::skipLine() {
@@ -524,27 +389,7 @@ void LineSource::skipLine() {
   }
 }
 
-bool LineSource::nextCopied(std::string_view& line, LineSink& out) {
-  const bool got = next(line);
-  if (got && !ended_ && line.data() >= buf_.data() && line.data() < at(end_)) {
-    // The line and its terminator are still in the buffer: they join the copied run.
-    const auto start = static_cast<std::size_t>(line.data() - buf_.data());
-    if (start != copyTo_ || &out != copySink_) {
-      flushCopies();
-      copyFrom_ = start;
-      copySink_ = &out;
-    }
-    copyTo_ = pos_;
-    return true;
-  }
-  flushCopies();
-  out.setCrlf(firstCrlf_);
-  out.writeLine(line);
-  return got;
-}
-
 void LineSource::skipThroughLineWith(char mark, char unless) {
-  lineNumber();  // the line found last is counted before the count moves past it
   for (;;) {
     const char* m = find(at(pos_), at(end_), mark);
     const char* nl = m == nullptr ? nullptr : find(m, at(end_), '\n');
@@ -569,9 +414,7 @@ void LineSource::skipThroughLineWith(char mark, char unless) {
   }
 }
 
-// next, for a line that may reach past the buffer, or after a search that counted lines.
-bool LineSource::nextAcross(std::string_view& line) {
-  lineNumber();  // the line found last is counted before the count moves past it
+bool LineSource::next(std::string_view& line) {
   const std::size_t number = countLinesTo(pos_) + 1;
   long_.clear();
   bool spans = false;  // the line's text is in long_, not in the buffer

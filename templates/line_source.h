@@ -2,23 +2,28 @@
 
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <istream>
 #include <string>
 #include <string_view>
 
 #include "templates/byte_buffer.h"
+#include "templates/copy_sink.h"
 #include "templates/io_error.h"
 
 namespace vak {
-
-class LineSink;
 
 // The class lines that a reader of the input must see: those whose class name begins with one
 // of these, in any letter case, after any blanks. The objects of other classes may be copied
 // over unread.
 struct WantedClasses {
-  std::array<std::string_view, 4> beginnings;  // each at least two characters long, or empty
+  std::array<std::string_view, 3> beginnings;  // each at least two characters long, or empty
+};
+
+// How copyField ended: at the field's delimiter ("," or ";", or '\0' at the end of input), and
+// whether the field went on, beyond blanks, after the characters kept.
+struct CopiedField {
+  char delimiter = '\0';
+  bool cut = false;
 };
 
 // The input, read in large chunks into one fixed buffer. "\n" ends a line; a "\r" right before
@@ -26,9 +31,9 @@ struct WantedClasses {
 //
 // Two ways to read it. Template objects are read as whole lines (next). Everything else is
 // copied: the scan looks only at class lines and at the ";" that ends an object, and the lines
-// in between go to the sink as whole runs of the buffer, searched with memchr rather than split
-// into lines. A copied line never has to fit in the buffer, so memory stays bounded whatever
-// the length of the lines; only the lines of template objects are held whole.
+// in between go to a CopySink as whole runs of the buffer, searched with memchr rather than
+// split into lines. A copied line never has to fit in the buffer, so memory stays bounded
+// whatever the length of the lines; only the lines of template objects are held whole.
 class LineSource {
  public:
   static constexpr std::size_t kDefaultCapacity = std::size_t{1} << 17;
@@ -38,40 +43,20 @@ class LineSource {
   LineSource(const LineSource&) = delete;
   LineSource& operator=(const LineSource&) = delete;
 
-  // Whether the search for class names uses the widest vectors the processor offers, as it
-  // does from the start, or the baseline ones; both find the same. Returns the setting before.
-  // For tests and measurements.
-  static bool useWideSearch(bool wide);
-
   // Reads the next line whole. The view stays valid until the next call. Returns false when
   // the input had no character left; the line is then empty. Throws IoError on a read error.
-  bool next(std::string_view& line) {
-    // Most lines lie whole in the buffer, right after a line read the same way.
-    if (foundLineCounted_ && counted_ == pos_) {
-      if (const void* nl = std::memchr(at(pos_), '\n', end_ - pos_)) {
-        const auto len = static_cast<std::size_t>(static_cast<const char*>(nl) - at(pos_));
-        line = std::string_view(at(pos_), len);
-        passLine(len, linesBefore_ + 1, line);
-        return true;
-      }
-    }
-    return nextAcross(line);
-  }
+  bool next(std::string_view& line);
 
   // Passes over whole lines as next would read them, up to and including the first line that
   // holds `mark` and not `unless`, or to the end of input. Where such lines are rare it jumps
   // from one `mark` to the next instead of splitting the text into lines.
   void skipThroughLineWith(char mark, char unless);
 
-  // Reads the next line whole, like next, and copies it to `out`: for the objects whose fields
-  // the scan reads.
-  bool nextCopied(std::string_view& line, LineSink& out);
-
   // Copies to `out` the lines before the next class line: a line whose text before its first
   // "!" holds a ",". Leaves the class line unread and returns true; at the end of input returns
   // false, after ending the last copied line with a terminator. Given `wanted`, the objects of
   // other classes may be copied over as well.
-  bool copyToClassLine(LineSink& out, const WantedClasses* wanted = nullptr);
+  bool copyToClassLine(CopySink& out, const WantedClasses* wanted = nullptr);
 
   // The class line's text before its ",". For a line longer than the buffer, a shortened form
   // that compares the same with every class name the scan looks for.
@@ -80,16 +65,15 @@ class LineSource {
   // Copies the object that opens at the class line, or goes on after copyField, up to the first
   // ";" that stands before any "!" on its line. The rest of that line is copied by the next
   // copyToClassLine.
-  void copyObject(LineSink& out);
+  void copyObject(CopySink& out);
 
   // Copies the next field of the object whose class line was found last, the first one after
   // the class line's ",": its text up to the next "," or ";" outside comments, over as many
   // lines as it takes, as EnergyPlus reads it. `value` gets that text without its comments,
   // line ends and the blanks and tabs at either end, cut after `keep` characters, so that
-  // memory stays bounded whatever the length of the lines. Returns the delimiter, or '\0' at
-  // the end of input. After a ";" the next copyToClassLine copies the rest of its line; after a
-  // "," copyField or copyObject goes on.
-  char copyField(LineSink& out, std::string& value, std::size_t keep);
+  // memory stays bounded whatever the length of the lines. After a ";" the next
+  // copyToClassLine copies the rest of its line; after a "," copyField or copyObject goes on.
+  CopiedField copyField(CopySink& out, std::string& value, std::size_t keep);
 
   // Reads and drops the class line.
   void skipLine();
@@ -102,35 +86,28 @@ class LineSource {
 
   // Number of the line returned or found last, counting from 1; 0 before the first. A call
   // that finds no line leaves it as it was, so that it always names a line of the input.
-  std::size_t lineNumber() const;
+  std::size_t lineNumber() const { return lineNumber_; }
 
  private:
-  bool nextAcross(std::string_view& line);
   // Moves past the `len` bytes at the read position and the "\n" after them, line `number`,
   // whose text is `line`; a "\r" before the "\n" belongs to the terminator.
-  void passLine(std::size_t len, std::size_t number, std::string_view& line) {
-    pos_ += len + 1;
-    counted_ = pos_;  // no need to count the lines before pos_ again
-    linesBefore_ = lineNumber_ = number;
-    lineStartDropped_ = false;  // a class line whose start was dropped ends here
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  }
+  void passLine(std::size_t len, std::size_t number, std::string_view& line);
   std::size_t markFrom(std::size_t from) const;
   bool refill();
-  void skipOrdinaryObjects(LineSink& out, const WantedClasses& wanted);
+  void skipOrdinaryObjects(CopySink& out, const WantedClasses& wanted);
   std::size_t candidateIn(std::size_t from, std::size_t to, const WantedClasses& wanted) const;
   bool wantedClassLineAt(std::size_t lineStart, const WantedClasses& wanted) const;
   bool outsideObjects(std::size_t lineStart) const;
   std::size_t afterLastObjectEnd() const;
-  void copyRestOfLine(LineSink& out);
-  void copyUpTo(LineSink& out, std::size_t to);
+  void copyRestOfLine(CopySink& out);
+  void copyUpTo(CopySink& out, std::size_t to);
   void flushCopies();
-  void dropLineStart(LineSink& out);
-  void finishInput(LineSink& out);
+  void dropLineStart(CopySink& out);
+  void finishInput(CopySink& out);
   std::size_t lineStartOf(std::size_t offset) const;
   bool codeHolds(std::size_t start, std::size_t end, char c) const;
   void foundLine(std::size_t start);
-  std::size_t countLinesTo(std::size_t to) const;
+  std::size_t countLinesTo(std::size_t to);
   const char* at(std::size_t offset) const { return buf_.data() + offset; }
 
   std::istream& in_;
@@ -145,18 +122,16 @@ class LineSource {
   bool firstKnown_ = false;
   bool lastReadCr_ = false;
 
-  // Lines before offset counted_ of the buffer, and the line found last: counted when asked
-  // for, or before the buffer moves.
-  mutable std::size_t counted_ = 0;
-  mutable std::size_t linesBefore_ = 0;
-  mutable std::size_t lineNumber_ = 0;
-  std::size_t foundLine_ = 0;
-  mutable bool foundLineCounted_ = true;
+  // Line breaks before offset counted_ of the buffer. The count only moves forward: up to a
+  // line that is found or read, and over the rest when the buffer moves on.
+  std::size_t counted_ = 0;
+  std::size_t linesBefore_ = 0;
+  std::size_t lineNumber_ = 0;
 
   // Copied bytes [copyFrom_, copyTo_) not yet handed to copySink_.
   std::size_t copyFrom_ = 0;
   std::size_t copyTo_ = 0;
-  LineSink* copySink_ = nullptr;
+  CopySink* copySink_ = nullptr;
 
   // The current line began before the buffer: whether the dropped part held a ";", and that
   // part shortened as a class name.

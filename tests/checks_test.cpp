@@ -74,10 +74,12 @@ TEST(Checks, UnitsThatNothingServesOrThatNameNothing) {
             std::string::npos)
       << w;
 
-  Indoor stray;
+  Indoor stray;  // not written: nothing else about it is worth a message
   stray.name = "U2";
   stray.zone = "Z2";
   stray.outdoor = "OU ";
+  stray.placement = "BlowThrough";
+  stray.fanMode = "auto";
   Indoor lost;
   lost.name = "U3";
   lost.zone = "Z3";
@@ -160,9 +162,15 @@ TEST(Checks, EmptyFieldsThatGeneratedObjectsNeed) {
   noZone.name = "U3";
   noZone.zone = "";
   noZone.availability = "";
-  const std::string body =
-      test::thermostatText("T1") + test::outdoorText("OU") + unnamed.text() + noZone.text();
+  Indoor alsoUnnamed = unnamed;
+  alsoUnnamed.zone = "Z3";
+  const std::string body = test::thermostatText("T1") + test::outdoorText("OU") + unnamed.text() +
+                           noZone.text() + alsoUnnamed.text();
   std::string w = warningsFor(kV80 + body);
+  EXPECT_NE(w.find(":58: warning: HVACVAKTemplate:VRVUnidadInterior (no name): name is empty"),
+            std::string::npos)
+      << w;
+  EXPECT_EQ(w.find("already used"), std::string::npos) << "two empty names are no shared name";
   EXPECT_NE(w.find(":24: warning: HVACVAKTemplate:VRVUnidadInterior (no name): name is empty"),
             std::string::npos)
       << w;
@@ -185,6 +193,13 @@ TEST(Checks, EmptyFieldsThatGeneratedObjectsNeed) {
             "EnergyPlus stops with a severe error; give it a name and write that name into the "
             "outdoorUnitName of the 1 indoor unit that leave it empty\n")
       << "one mistake, one message";
+  // Unnamed and so unused: still one message.
+  EXPECT_EQ(warningsFor(kV80 + test::thermostatText("T1") + test::outdoorText("") +
+                        test::outdoorText("OU") + Indoor().text()),
+            "in.idf:10: warning: HVACVAKTemplate:VRVUnidadExterior (no name): name is empty; its "
+            "heat pump, terminal unit list and condenser node are written without a name and "
+            "EnergyPlus stops with a severe error; give it a name and write that name into the "
+            "outdoorUnitName of its indoor units\n");
 }
 
 std::string numbered(char prefix, int i) {
@@ -278,9 +293,9 @@ TEST(TemplateLines, ALastFieldWithACommaSwallowsTheFollowingLines) {
   w = test::expand(test::namedObjects() +
                    "HVACVAKTemplate:Thermostat,\n  T1,\n  ,\n  21,\n  ,\n  25,\nZone,")
           .diagnostics;
-  EXPECT_NE(w.find("in.idf:12: warning: HVACVAKTemplate:Thermostat \"T1\": the object does not "
+  EXPECT_NE(w.find("in.idf:16: warning: HVACVAKTemplate:Thermostat \"T1\": the object does not "
                    "end at its last field, coolingSetpoint, because that line holds ',' instead "
-                   "of ';': line 13, up to the end of the input, are read as extra fields"),
+                   "of ';': line 17, up to the end of the input, are read as extra fields"),
             std::string::npos)
       << w;
   EXPECT_EQ(lineCount(w), 1u) << w;
@@ -326,8 +341,11 @@ TEST(TemplateLines, NumbersOnAMistakenLineGetNoSecondMessage) {
 }
 
 TEST(TemplateLines, QuotedValuesShowControlCharacters) {
-  EXPECT_EQ(quoted("a\tb\rc\x01\"d\\"), "\"a\\tb\\rc\\x01\\\"d\\\\\"");
+  EXPECT_EQ(quoted("a\tb\rc\x01\"d\\\x7f"), "\"a\\tb\\rc\\x01\\\"d\\\\\\x7f\"");
   EXPECT_EQ(quoted(std::string(100, 'x'), 3), "\"xxx\"...");
+  // Values are cut after 80 characters: one of exactly 80 is shown whole.
+  EXPECT_EQ(vak::quoted(std::string(80, 'x')), "\"" + std::string(80, 'x') + "\"");
+  EXPECT_EQ(vak::quoted(std::string(81, 'x')), "\"" + std::string(80, 'x') + "\"...");
 }
 
 TEST(Checks, AZoneServedByManyUnitsListsTheFirstFew) {

@@ -225,20 +225,15 @@ TEST(Copy, ClassLinesAreFoundAsThePlainRulesFindThem) {
       if (random(3) != 0) input += random(8) ? "\n" : "\r\n";
     }
     const PlainScan plain = plainScan(input);
-    for (const bool wide : {true, false}) {
-      const bool was = LineSource::useWideSearch(wide);
-      for (std::size_t capacity : {kSmallest, kSmallest + 5, std::size_t{1} << 17}) {
-        const Scanned s = scanWith(input, capacity);
-        const std::string where =
-            std::to_string(run) + " " + std::to_string(capacity) + (wide ? " wide" : " baseline");
-        EXPECT_EQ(s.result.versions, plain.versions) << where;
-        std::vector<std::size_t> classLines;
-        for (std::size_t i = 0; i < linesOf(s.result.templates).size(); i += 3)
-          classLines.push_back(linesOf(s.result.templates)[i]);
-        std::sort(classLines.begin(), classLines.end());
-        EXPECT_EQ(classLines, plain.templates) << where;
-      }
-      LineSource::useWideSearch(was);
+    for (std::size_t capacity : {kSmallest, kSmallest + 5, std::size_t{1} << 17}) {
+      const Scanned s = scanWith(input, capacity);
+      const std::string where = std::to_string(run) + " " + std::to_string(capacity);
+      EXPECT_EQ(s.result.versions, plain.versions) << where;
+      std::vector<std::size_t> classLines;
+      for (std::size_t i = 0; i < linesOf(s.result.templates).size(); i += 3)
+        classLines.push_back(linesOf(s.result.templates)[i]);
+      std::sort(classLines.begin(), classLines.end());
+      EXPECT_EQ(classLines, plain.templates) << where;
     }
   }
 }
@@ -306,13 +301,9 @@ TEST(Copy, LineNumbersCountEveryLineBeforeThem) {
   std::string objects;
   for (int i = 0; i < 20000; ++i) objects += i % 3 ? "x;\n" : ";\n";
   objects += std::string(20000, '\n') + "y;\nVERSION,\n  8.0;\n";
-  for (const bool wide : {true, false}) {
-    const bool was = LineSource::useWideSearch(wide);
-    for (std::size_t capacity : {kSmallest, std::size_t{1} << 17}) {
-      const Scanned s = scanWith(objects, capacity);
-      EXPECT_EQ(s.result.versions.at(0).line, 40002u) << capacity << (wide ? " wide" : " baseline");
-    }
-    LineSource::useWideSearch(was);
+  for (std::size_t capacity : {kSmallest, std::size_t{1} << 17}) {
+    const Scanned s = scanWith(objects, capacity);
+    EXPECT_EQ(s.result.versions.at(0).line, 40002u) << capacity;
   }
 }
 

@@ -254,7 +254,7 @@ TEST(DesignLimits, AreWhatTheProgramWrites) {
   const VRVUnidadExterior o = test::parse<VRVUnidadExterior>(test::outdoorFields("OU"));
   for (const VrfVersion version : kLayouts) {
     const std::vector<std::string> lines =
-        test::written([&](IdfLines& out) { writeOutdoorUnit(out, o, version); });
+        test::written([&](IdfLines& out) { OutdoorUnitWriter(version, out.eol()).write(out, o); });
     const auto value = [&lines](const std::string& label) {
       for (const std::string& l : lines) {
         if (l.find("!- " + label) != std::string::npos) {

@@ -55,15 +55,17 @@ std::string output(Write write, bool crlf = false) {
 TEST(JoinedLines, WriteEveryLineAsTheLineByLineFormWould) {
   const Rec r{"x1", "long value y"};
   const std::string expected = "Head,\nx1, !- starts the line\n  long value y\n  x1-\n\n  fixed;\n";
-  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(r, kTable); }), expected);
+  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines(r, JoinedLines<Rec>(kTable, "\n")); }),
+            expected);
   std::string lineByLine = output([&](IdfLines& out, LineSink&) {
     for (const Line<Rec>& l : kTable) out.line(r, l);
   });
   EXPECT_EQ(lineByLine, expected);
 
   // Empty values leave the fixed text around them as it is.
-  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(Rec{}, kTable); }),
-            "Head,\n, !- starts the line\n  \n  -\n\n  fixed;\n");
+  EXPECT_EQ(
+      output([&](IdfLines& out, LineSink&) { out.lines(Rec{}, JoinedLines<Rec>(kTable, "\n")); }),
+      "Head,\n, !- starts the line\n  \n  -\n\n  fixed;\n");
 }
 
 // Records whose text fills the buffer many times over, and one whose value alone is larger
@@ -72,11 +74,12 @@ TEST(JoinedLines, TextThatOutgrowsTheBufferComesOutWhole) {
   std::vector<Rec> records;
   for (int i = 0; i < 30000; ++i) records.push_back({std::to_string(i), std::string(i % 97, 'b')});
   records.insert(records.begin() + 12345, Rec{"huge", std::string(3 << 20, 'h')});
-  const auto write = [&records](bool joined) {
+  const JoinedLines<Rec> table(kTable, "\n");
+  const auto write = [&](bool joined) {
     return output([&](IdfLines& out, LineSink&) {
       for (const Rec& r : records) {
         if (joined) {
-          out.lines<Rec>(r, kTable);
+          out.lines(r, table);
         } else {
           for (const Line<Rec>& l : kTable) out.line(r, l);
         }
@@ -89,57 +92,40 @@ TEST(JoinedLines, TextThatOutgrowsTheBufferComesOutWhole) {
 }
 
 TEST(JoinedLines, EachRecordGetsItsOwnValuesFromOneJoinedTable) {
+  const JoinedLines<Rec> head{std::span(kTable).first(3), "\n"};
   const std::string text = output([&](IdfLines& out, LineSink&) {
-    out.lines<Rec>(Rec{"1", "2"}, std::span(kTable).first(3));
-    out.lines<Rec>(Rec{"3", "4"}, std::span(kTable).first(3));
+    out.lines(Rec{"1", "2"}, head);
+    out.lines(Rec{"3", "4"}, head);
   });
   EXPECT_EQ(text, "Head,\n1, !- starts the line\n  2\nHead,\n3, !- starts the line\n  4\n");
 }
 
-TEST(JoinedLines, APartOfATableIsNotTheWholeTable) {
-  const Rec r{"a", "b"};
-  const std::string text = output([&](IdfLines& out, LineSink&) {
-    out.lines<Rec>(r, std::span(kTable).first(1));
-    out.lines<Rec>(r, kTable);
-    out.lines<Rec>(r, std::span(kTable).first(1));
-  });
-  EXPECT_EQ(text, "Head,\nHead,\na, !- starts the line\n  b\n  a-\n\n  fixed;\nHead,\n");
-}
-
-TEST(JoinedLines, EachLayoutWritesItsOwnRowsInOneOutput) {
+TEST(JoinedLines, EachLayoutJoinsItsOwnRows) {
   const Rec r{"v", "w"};
   const std::string text = output([&](IdfLines& out, LineSink&) {
-    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
-    writeLines<Rec>(out, r, kVersioned, VrfVersion::Current);
-    writeLines<Rec>(out, r, kVersioned, VrfVersion::V8_0);
-    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
+    for (VrfVersion v : {VrfVersion::V7_1, VrfVersion::Current, VrfVersion::V8_0}) {
+      out.lines(r, joinedRows<Rec>(kVersioned, v, out.eol()));
+    }
   });
   EXPECT_EQ(text,
             "Obj,\n  v; !- old\n"
             "Obj,\n  v, !- new\n  w; !- added\n"
-            "Obj,\n  v, !- new\n"
-            "Obj,\n  v; !- old\n");
+            "Obj,\n  v, !- new\n");
 }
 
-TEST(JoinedLines, LinesEndWithTheTerminatorChosenWhenWritten) {
+TEST(JoinedLines, LinesEndWithTheRunsTerminator) {
   const Rec r{"a", "b"};
-  EXPECT_EQ(output([&](IdfLines& out, LineSink&) { out.lines<Rec>(r, kTable); }, true),
-            "Head,\r\na, !- starts the line\r\n  b\r\n  a-\r\n\r\n  fixed;\r\n");
-  // A table joined before the terminator changes is joined again.
-  const std::string text = output([&](IdfLines& out, LineSink& sink) {
-    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
-    sink.setCrlf(true);
-    writeLines<Rec>(out, r, kVersioned, VrfVersion::V7_1);
-    out.lines<Rec>(r, std::span(kTable).first(1));
-  });
-  EXPECT_EQ(text, "Obj,\n  a; !- old\nObj,\r\n  a; !- old\r\nHead,\r\n");
+  EXPECT_EQ(
+      output([&](IdfLines& out, LineSink&) { out.lines(r, JoinedLines<Rec>(kTable, out.eol())); },
+             true),
+      "Head,\r\na, !- starts the line\r\n  b\r\n  a-\r\n\r\n  fixed;\r\n");
 }
 
 TEST(JoinedLines, ACarriageReturnHeldFromTheInputComesFirst) {
   const std::string text = output(
       [&](IdfLines& out, LineSink& sink) {
         sink.writeInput("copied\r");
-        out.lines<Rec>(Rec{"a", "b"}, std::span(kTable).first(2));
+        out.lines(Rec{"a", "b"}, JoinedLines<Rec>(std::span(kTable).first(2), out.eol()));
       },
       true);
   EXPECT_EQ(text, "copied\rHead,\r\na, !- starts the line\r\n");

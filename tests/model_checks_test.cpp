@@ -539,6 +539,10 @@ TEST(Numbers, WithinTheLimitsOfTheFieldsTheyAreWrittenTo) {
             "in.idf:30: warning: HVACVAKTemplate:VRVUnidadInterior \"U1\": fanEfficiency \"60\" is "
             "outside the limits of the supply fan's Fan Efficiency (above 0 and at most 1); "
             "EnergyPlus stops with a severe error; write it as a fraction, such as 0.6 for 60 %\n");
+  w = warningsFor(indoorWith(7, "100"));
+  EXPECT_NE(w.find("write it as a fraction, such as 0.6 for 60 %"), std::string::npos) << w;
+  w = warningsFor(indoorWith(7, "101"));
+  EXPECT_NE(w.find("; write a value above 0 and at most 1\n"), std::string::npos) << w;
   w = warningsFor(indoorWith(7, "0"));
   EXPECT_NE(w.find("fanEfficiency \"0\" is outside the limits"), std::string::npos) << w;
   EXPECT_EQ(warningsFor(indoorWith(7, "1")), "");
@@ -611,6 +615,7 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
       "ZoneControl:Thermostat, Lonely; X, Y;\n"    // ends before its zone
       "Building,\n  B1,\n  Z7;\n"                  // whose fields are no zone
       "Zonelist, Z9;\nSchedule:Day:Hourly, D1;\n"  // classes not taken
+      "Zone,\n  Z5,\n  Zone, Z8;\n"                // the rest of an object is no object
       // Design days, whatever names are looked for, then the pass goes on.
       "SizingPeriod:DesignDay, Hot, 7, 21, SummerDesignDay, 38, 12;\n"
       "  sizingperiod:designday ,\n  Cold ,  ! name, with a comma\n  1,\n  21, WinterDesignDay, "
@@ -623,23 +628,23 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   const auto collect = [&input](const NameKeys& wanted) {
     std::istringstream in(input);
     LineSource source(in, 5);
-    return collectNames(source, wanted);
+    return collectNames(source, NamesWanted{wanted});
   };
   const FileNames all =
-      collect({"Z1", "Z2", "Z3", "Z4", "Z7", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
+      collect({"Z1", "Z2", "Z3", "Z4", "Z5", "Z7", "Z8", "Z9", "S1", "S2", "S3", "S4", "D1", "B1"});
   EXPECT_TRUE(all.anyZone);
-  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 Z9@37 ");
+  EXPECT_EQ(names(all.zones), "Z1@1 Z2@2 Z3@3 Z4@6 Z5@28 Z9@40 ");
   EXPECT_EQ(names(all.schedules), "S1@9 S2@10 S3@14 S4@15 ");
   EXPECT_EQ(names(all.thermostatZones), "Z1@17 ");
   EXPECT_EQ(names(all.connectionZones), "Z2@21 ");
   ASSERT_EQ(all.designDays.size(), 2u);
   const DesignDay& hot = all.designDays[0];
-  EXPECT_EQ(hot.line, 28u);
+  EXPECT_EQ(hot.line, 31u);
   EXPECT_EQ(hot.name + "|" + hot.month + "|" + hot.dayOfMonth + "|" + hot.dayType + "|" +
                 hot.maximumDryBulb + "|" + hot.dailyRange + "|" + hot.rangeModifierType,
             "Hot|7|21|SummerDesignDay|38|12|");
   const DesignDay& cold = all.designDays[1];
-  EXPECT_EQ(cold.line, 29u);
+  EXPECT_EQ(cold.line, 32u);
   EXPECT_EQ(cold.name + "|" + cold.month + "|" + cold.dayOfMonth + "|" + cold.dayType + "|" +
                 cold.maximumDryBulb + "|" + cold.dailyRange + "|" + cold.rangeModifierType,
             "Cold|1|21|WinterDesignDay|-10|8|DefaultMultipliers");
@@ -656,7 +661,28 @@ TEST(FileNames, TakenInEveryFormAnIdfAllows) {
   EXPECT_FALSE(collect({"Z1"}).zones.empty());
   std::istringstream noZones("Zonelist, Z1;\nZone;\nSchedule:Constant, Z1, , 1;\n");
   LineSource source(noZones);
-  EXPECT_FALSE(collectNames(source, {"Z1"}).anyZone);
+  EXPECT_FALSE(collectNames(source, NamesWanted{{"Z1"}}).anyZone);
+}
+
+// The names pass reads a name only as far as the longest name looked for, and no line whole:
+// a longer name is none of them, even where the cut falls among blanks, and a long comment
+// after the name costs nothing.
+TEST(FileNames, ANameIsReadOnlyAsFarAsTheLongestLookedFor) {
+  const std::string input =
+      "Zone, Zone 22   ! a comment\n  ;\n"
+      "Zone, Zone 22   x;\n"
+      "Zone, Z1" +
+      std::string(20, ' ') +
+      ";\n"
+      "Zone, Z1   Z1;\n"
+      "Zone, z1, ! " +
+      std::string(100000, 'x') + "\n  0;\n";
+  std::istringstream in(input);
+  LineSource source(in, 4096);
+  const FileNames names = collectNames(source, NamesWanted{{"Z1", "Zone 22"}});
+  std::string kept;
+  for (const NamedAt& n : names.zones) kept += n.name + "@" + std::to_string(n.line) + " ";
+  EXPECT_EQ(kept, "Zone 22@1 Z1@4 z1@6 ");
 }
 
 TEST(FileNames, TemplatesEndWhereTheirRecordsEnd) {
@@ -669,7 +695,7 @@ TEST(FileNames, TemplatesEndWhereTheirRecordsEnd) {
       "HVACVAKTemplate:Thermostat,\n  T3\n  Zone, Z7;\n  25;\n";
   std::istringstream in(input);
   LineSource source(in);
-  const FileNames names = collectNames(source, {"Z7", "Z8", "Z9"});
+  const FileNames names = collectNames(source, NamesWanted{{"Z7", "Z8", "Z9"}});
   ASSERT_EQ(names.zones.size(), 1u);
   EXPECT_EQ(names.zones[0].name, "Z8");
   EXPECT_EQ(names.zones[0].line, 4u);
@@ -681,7 +707,7 @@ TEST(FileNames, TemplatesEndWhereTheirRecordsEnd) {
   const std::string longLine = std::string(10000, ' ') + "Zone, Z1;\n";
   std::istringstream again(longLine + thermostat + "Zone, Z2;\n");
   LineSource small(again, 4096);
-  const FileNames both = collectNames(small, {"Z1", "Z2", "Z9"});
+  const FileNames both = collectNames(small, NamesWanted{{"Z1", "Z2", "Z9"}});
   ASSERT_EQ(both.zones.size(), 2u);
   EXPECT_EQ(both.zones[1].name, "Z2");
   EXPECT_EQ(both.zones[1].line, 8u);
@@ -762,8 +788,11 @@ TEST(FileNames, TheModellersOwnObjectsThatCollide) {
                    "HVACVAKTemplate:VRVUnidadInterior \"U1\" (line 31)"),
             std::string::npos)
       << w;
-  EXPECT_NE(w.find("in.idf:8: warning: schedule \"Fan VRV On\" has the name of a schedule that the "
-                   "program writes; EnergyPlus stops with a severe error on the duplicate name"),
+  EXPECT_NE(w.find("in.idf:8: warning: Schedule:Constant \"Fan VRV On\": the program writes a "
+                   "Schedule:Compact of this name, and schedule names must differ across all "
+                   "schedule classes, for HVACVAKTemplate:VRVUnidadExterior \"OU\" (line 17); "
+                   "EnergyPlus stops with a severe error on the duplicate name; rename this object "
+                   "and what refers to it\n"),
             std::string::npos)
       << w;
   EXPECT_EQ(count(w, "\n"), 3u) << w;
@@ -792,6 +821,71 @@ TEST(FileNames, TheModellersOwnObjectsThatCollide) {
     EXPECT_EQ(count(warningsFor(alone + system(outdoor("OU"), {Indoor()})), "for zone \"Z1\""), 1u)
         << alone;
   }
+}
+
+// The file's own objects named like one the program writes: within a class, and across the
+// curve classes and the schedule classes. EnergyPlus's own example files use some of the names.
+TEST(FileNames, ObjectsNamedLikeOneTheProgramWrites) {
+  const std::string own =
+      "NodeList, OutsideAirInletNodes, OA Node;\n"          // 1
+      "Curve:Quadratic, vrfcoolcapft, 1, 0, 0, 0, 1;\n"     // 2: another curve class
+      "Fan:OnOff,\n  U1 VRF Supply Fan;\n"                  // 3: U1's cycling fan
+      "ZoneControl:Thermostat, Z1 Control, Z1, S, T, C;\n"  // 5: reported as the zone's control
+      "NodeList, Z9 In Nodes, N;\n"                         // no unit serves Z9
+      "Fan:ConstantVolume, U1 VRF Supply Fan;\n"            // U1 writes no constant fan
+      "Curve:Cubic, VRFCoolCapFT Old, 1, 0, 0, 0, 0, 1;\n";
+  const std::string w = warningsFor(own + system(outdoor("OU"), {Indoor()}));
+  const std::string tail =
+      " (line 17); EnergyPlus stops with a severe error on the duplicate "
+      "name; rename this object and what refers to it\n";
+  EXPECT_NE(w.find("in.idf:1: warning: NodeList \"OutsideAirInletNodes\": the program writes an "
+                   "object of this class and name, for HVACVAKTemplate:VRVUnidadExterior \"OU\"" +
+                   tail),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:2: warning: Curve:Quadratic \"vrfcoolcapft\": the program writes a "
+                   "Curve:Biquadratic of this name, and curve names must differ across all curve "
+                   "classes, for HVACVAKTemplate:VRVUnidadExterior \"OU\"" +
+                   tail),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:3: warning: Fan:OnOff \"U1 VRF Supply Fan\": the program writes an "
+                   "object of this class and name, for HVACVAKTemplate:VRVUnidadInterior \"U1\" "
+                   "(line 31)"),
+            std::string::npos)
+      << w;
+  EXPECT_NE(w.find("in.idf:5: warning: ZoneControl:Thermostat for zone \"Z1\""), std::string::npos)
+      << w;
+  EXPECT_EQ(count(w, "\n"), 4u) << w;
+  EXPECT_NE(warningsFor("ScheduleTypeLimits, TEMPERATURA ;\n" + system(outdoor("OU"), {Indoor()}))
+                .find("in.idf:1: warning: ScheduleTypeLimits \"TEMPERATURA\": the program writes "
+                      "an object of this class and name, for HVACVAKTemplate:Thermostat \"T1\" "
+                      "(line 4)"),
+            std::string::npos);
+}
+
+// An autosized flow or capacity needs a zone sizing run: a Sizing:Zone for the unit's zone, or
+// maybe one for a ZoneList that holds it.
+TEST(FileNames, AutosizeWithoutSizingZone) {
+  Indoor sized, unsized = unit("U2", "Z2");
+  std::vector<std::string> f = sized.fields(), g = unsized.fields();
+  f[11] = "autosize";  // ratedCoolingCapacity
+  g[10] = "AUTOSIZE";  // supplyAirFlowRate
+  const std::string body = kV80 + test::thermostatText("T1") + outdoor("OU") +
+                           test::templateObject(VRVUnidadInterior::kClassName, f) +
+                           test::templateObject(VRVUnidadInterior::kClassName, g);
+  const std::string zones = "Zone, Z1;\nZone, Z2;\nSchedule:Constant, AlwaysOn, , 1;\n";
+  std::string w = test::expand(body + zones + "Sizing:Zone,\n  z1 ;\n").diagnostics;
+  EXPECT_EQ(w,
+            "in.idf:51: warning: HVACVAKTemplate:VRVUnidadInterior \"U2\": supplyAirFlowRate is "
+            "autosize, but the file has no Sizing:Zone for its zone \"Z2\"; EnergyPlus sizes "
+            "the terminal unit's flows and the coils' capacities from a zone sizing run, and "
+            "without one EnergyPlus stops with a severe error (\"a zone sizing run must be "
+            "done\"); add a Sizing:Zone for \"Z2\" with zone sizing turned on in "
+            "SimulationControl, or write the numbers\n");
+  EXPECT_EQ(test::expand(body + zones + "ZoneList, Both, Z1, Z2;\n").diagnostics, "");
+  EXPECT_NE(test::expand(body + zones + "ZoneList, Other, Z1;\n").diagnostics.find("\"U2\""),
+            std::string::npos);
 }
 
 }  // namespace

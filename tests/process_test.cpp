@@ -1,4 +1,5 @@
-// Runs the built program in fresh directories: the paths that only the real files show.
+// Runs the built program in fresh directories, and its file layer on real files: the paths that
+// only the real files show.
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -13,12 +14,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "file_support.h"
+#include "platform/file_layer.h"
 
 namespace {
 
@@ -70,14 +73,16 @@ class Process : public ::testing::Test {
 
   // Starts the program in the work directory with standard output on `out` (closed when
   // negative) and standard error into a file, with the signals as a shell leaves them.
+  // `inChild` runs in the new process, in the work directory, before the program starts;
   // `traced`: the child asks to be traced and stops before it starts the program.
-  pid_t start(int out, bool traced = false) {
+  pid_t start(int out, const std::function<void()>& inChild = {}, bool traced = false) {
     const std::string err = (root_ / "err").string();
     const pid_t pid = ::fork();
     if (pid == 0) {
       for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) std::signal(sig, SIG_DFL);
       const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (::chdir(dir_.c_str()) != 0 || ::dup2(errFd, 2) < 0) ::_exit(127);
+      if (inChild) inChild();
       if (out >= 0 ? ::dup2(out, 1) < 0 : ::close(1) != 0) ::_exit(127);
       if (traced) {
         // A sanitized build's leak check needs to trace the program itself, and cannot here.
@@ -103,7 +108,7 @@ class Process : public ::testing::Test {
   Traced runTraced(std::size_t at, int sig) {
     Traced t;
     const int out = ::open((root_ / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const pid_t pid = start(out, true);
+    const pid_t pid = start(out, {}, true);
     ::close(out);
     if (::waitpid(pid, &t.raw, 0) != pid || !WIFSTOPPED(t.raw)) return t;  // ran untraced
     t.traced = true;
@@ -178,6 +183,39 @@ TEST_F(Process, ReplacesAnEarlierOutput) {
   spit(dir_ / "expandedVAK.idf", std::string(10000, 'x'));
   EXPECT_EQ(run().status, 0);
   EXPECT_EQ(slurp(dir_ / "expandedVAK.idf"), "a\n\n");
+}
+
+// A file with templates is read a second time, for the names they use. An input that cannot
+// go back to its start, a named pipe or standard input behind a pipe, gives what the same bytes
+// from a file give: the schedule the thermostat names is found, so there is no warning.
+TEST_F(Process, InputThatCannotBeReadTwice) {
+  const std::string model =
+      "Version,\n  8.0;\nZone, Z1;\nSchedule:Constant, Heat, , 21;\n"
+      "HVACVAKTemplate:Thermostat,\n  T1,\n  Heat,\n  ,\n  ,\n  25;\n";
+  spit(root_ / "model.idf", model);
+  spit(dir_ / "in.idf", model);
+  ASSERT_EQ(run().status, 0);
+  const std::string expected = slurp(dir_ / "expandedVAK.idf");
+  struct Case {
+    const char* what;
+    std::string shellPrefix;
+  };
+  const std::string feed = "'" + (root_ / "model.idf").string() + "'";
+  for (const Case& c : {Case{"named pipe", "(cat " + feed + " > in.idf &) &&"},
+                        Case{"standard input", "cat " + feed + " |"}}) {
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    if (c.shellPrefix[0] == '(') {
+      ASSERT_EQ(::mkfifo((dir_ / "in.idf").c_str(), 0644), 0);
+    } else {
+      fs::create_symlink("/dev/stdin", dir_ / "in.idf");
+    }
+    const Result r = run("", c.shellPrefix);
+    EXPECT_EQ(r.status, 0) << c.what << ": " << r.err;
+    EXPECT_EQ(r.err, "") << c.what;
+    EXPECT_TRUE(slurp(dir_ / "expandedVAK.idf") == expected) << c.what;
+    EXPECT_EQ(entries(), 2u) << c.what;
+  }
 }
 
 TEST_F(Process, AnyArgumentPrintsOnlyTheUsage) {
@@ -298,15 +336,46 @@ TEST_F(Process, FieldLineWithoutDelimiterPrintsErrorThenOk) {
 
 TEST_F(Process, ReplacedOutputKeepsItsMode) {
   spit(dir_ / "in.idf", kInput);
-  for (fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
-                         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read}) {
+  using P = fs::perms;
+  struct Case {
+    P given, kept;
+  };
+  // Every permission bit carries over; the set-id and sticky bits, which a text file has no
+  // use for, do not.
+  const P special = P::set_uid | P::set_gid | P::sticky_bit;
+  for (const Case c : {Case{P::owner_read | P::owner_write, P::owner_read | P::owner_write},
+                       Case{P::owner_read | P::group_read | P::others_read,
+                            P::owner_read | P::group_read | P::others_read},
+                       Case{P::all | special, P::all}}) {
     spit(dir_ / "expandedVAK.idf", "earlier");
-    fs::permissions(dir_ / "expandedVAK.idf", mode);
+    fs::permissions(dir_ / "expandedVAK.idf", c.given);
     EXPECT_EQ(run().status, 0);
-    EXPECT_EQ(fs::status(dir_ / "expandedVAK.idf").permissions(), mode);
+    EXPECT_EQ(fs::status(dir_ / "expandedVAK.idf").permissions(), c.kept);
     EXPECT_NE(slurp(dir_ / "expandedVAK.idf"), "earlier") << "a write-protected file is replaced";
     fs::permissions(dir_ / "expandedVAK.idf", fs::perms::owner_all, fs::perm_options::add);
   }
+}
+
+// The temporary file is always a new one: a name already taken, here by a link to another
+// file, is passed over, and what it names is neither written nor moved into place.
+TEST_F(Process, TemporaryFileNeverTakesAnExistingName) {
+  spit(dir_ / "in.idf", kInput);
+  spit(root_ / "elsewhere.idf", "kept");
+  const std::string target = (root_ / "elsewhere.idf").string();
+  const int out = ::open("/dev/null", O_WRONLY);
+  const pid_t pid = start(out, [&target] {
+    // The name the program tries first: its process number, then 0.
+    const std::string first = ".expandedVAK.idf." + std::to_string(::getpid()) + ".0.tmp";
+    if (::symlink(target.c_str(), first.c_str()) != 0) ::_exit(127);
+  });
+  ::close(out);
+  const int raw = wait(pid);
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 0) << slurp(root_ / "err");
+  EXPECT_EQ(slurp(root_ / "elsewhere.idf"), "kept");
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / "expandedVAK.idf")));
+  EXPECT_EQ(slurp(dir_ / "expandedVAK.idf").rfind("Version,\n  8.0;\n", 0), 0u);
+  EXPECT_EQ(entries(), 3u) << "the link that held the name stays";
 }
 
 TEST_F(Process, LinksNamedLikeTheOutputAreReplacedNotWrittenThrough) {
@@ -414,6 +483,42 @@ TEST_F(Process, InterruptedAtAnyCallTheStatusMatchesTheOutput) {
       }
     }
   }
+}
+
+// The file layer's read goes on when a signal interrupts it: a handler installed without
+// SA_RESTART, as a library or a debugger may install one, makes a read that waits fail with
+// EINTR.
+TEST(PosixFileLayer, ReadsOnThroughInterruptions) {
+  struct sigaction quiet {
+  }, old{};
+  quiet.sa_handler = [](int) {};
+  sigemptyset(&quiet.sa_mask);
+  ASSERT_EQ(::sigaction(SIGUSR1, &quiet, &old), 0);
+  char pattern[] = "/tmp/vak-layer-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const fs::path fifo = fs::path(pattern) / "in.idf";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const pthread_t reader = ::pthread_self();
+  std::thread feeder([&fifo, reader] {
+    const int fd = ::open(fifo.c_str(), O_WRONLY);  // once the reader has it open
+    // The reader waits for bytes meanwhile; each signal interrupts its read.
+    for (int i = 0; i < 5; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      ::pthread_kill(reader, SIGUSR1);
+    }
+    const std::string text = "Zone, Z1;\n";
+    if (::write(fd, text.data(), text.size()) < 0) std::abort();
+    ::close(fd);
+  });
+  std::error_code ec;
+  const std::unique_ptr<vak::InputFile> in = vak::systemFileLayer().openInput(fifo.string(), ec);
+  char buffer[64];
+  const std::size_t got = in ? in->read(buffer, ec) : 0;
+  feeder.join();
+  EXPECT_FALSE(ec) << ec.message();
+  EXPECT_EQ(std::string(buffer, got), "Zone, Z1;\n");
+  ::sigaction(SIGUSR1, &old, nullptr);
+  fs::remove_all(pattern);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Runs the built Windows program in fresh folders: replacing an output, a folder as input, the
-// exit status, and bytes that text mode would change.
+// exit status, and bytes that text mode would change; and its file layer on a pipe.
 
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "file_support.h"
+#include "platform/file_layer.h"
 
 namespace {
 
@@ -176,6 +177,36 @@ TEST_F(WindowsProcess, AnyArgumentPrintsOnlyTheUsage) {
   EXPECT_EQ(r.status, 0u);
   EXPECT_EQ(r.out, "USO: expandVAKobjects.exe input.idf \r\n");
   EXPECT_EQ(entries(), 1u);
+}
+
+// A pipe whose writer has closed it ends the input: the read after the last bytes fails with
+// ERROR_BROKEN_PIPE, which is the end here, not an error. A pipe cannot go back to its start,
+// so the second pass reads it from the layer's copy.
+TEST(Win32FileLayer, APipeClosedByItsWriterEndsTheInputAndIsReadAgain) {
+  const std::string name = "\\\\.\\pipe\\vak-layer-" + std::to_string(::GetCurrentProcessId());
+  const std::wstring wideName(name.begin(), name.end());
+  const HANDLE writer = ::CreateNamedPipeW(wideName.c_str(), PIPE_ACCESS_OUTBOUND,
+                                           PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  std::error_code ec;
+  const std::unique_ptr<vak::InputFile> in = vak::systemFileLayer().openInput(name, ec);
+  ASSERT_TRUE(in) << ec.message();
+  const std::string text = "Zone, Z1;\n";
+  DWORD put = 0;
+  ASSERT_TRUE(::WriteFile(writer, text.data(), static_cast<DWORD>(text.size()), &put, nullptr));
+  ::CloseHandle(writer);
+  const auto readAll = [&] {
+    std::string all;
+    char buffer[64];
+    while (const std::size_t got = in->read(buffer, ec)) all.append(buffer, got);
+    return all;
+  };
+  EXPECT_EQ(readAll(), text);
+  EXPECT_FALSE(ec) << ec.message();
+  in->rewind(ec);
+  EXPECT_FALSE(ec) << ec.message();
+  EXPECT_EQ(readAll(), text);
+  EXPECT_FALSE(ec) << ec.message();
 }
 
 }  // namespace

@@ -118,11 +118,12 @@ inline std::string quotedForTest(std::string_view text) {
   return q + "\"";
 }
 
-// The ordinary objects that the templates of the tests name: zones Z1 to Z4 and the schedule
-// AlwaysOn. 6 lines.
+// The ordinary objects that the templates of the tests name: zones Z1 to Z4 with their sizing,
+// and the schedule AlwaysOn. 10 lines.
 inline std::string namedObjects() {
   return lines("Zone, Z1;", "Zone, Z2;", "Zone, Z3;", "Zone, Z4;", "Schedule:Constant,",
-               "  AlwaysOn, , 1;");
+               "  AlwaysOn, , 1;", "Sizing:Zone, Z1;", "Sizing:Zone, Z2;", "Sizing:Zone, Z3;",
+               "Sizing:Zone, Z4;");
 }
 
 inline const std::string kVersion80 = "Version,\n  8.0;\n";

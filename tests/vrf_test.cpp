@@ -75,8 +75,10 @@ VRVUnidadExterior outdoorUnit() {
 
 TEST(OutdoorUnit, EightyTwoAndSixtyFiveObjectLines) {
   const VRVUnidadExterior o = outdoorUnit();
-  const Lines v80 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V8_0); });
-  const Lines v71 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V7_1); });
+  const Lines v80 =
+      written([&](IdfLines& out) { OutdoorUnitWriter(VrfVersion::V8_0, out.eol()).write(out, o); });
+  const Lines v71 =
+      written([&](IdfLines& out) { OutdoorUnitWriter(VrfVersion::V7_1, out.eol()).write(out, o); });
   ASSERT_EQ(v80.size(), 83u);  // the object, then one empty line
   ASSERT_EQ(v71.size(), 66u);
   EXPECT_EQ(v80.back(), "");
@@ -94,8 +96,10 @@ TEST(OutdoorUnit, EightyTwoAndSixtyFiveObjectLines) {
 
 TEST(OutdoorUnit, SevenOneIsEightZeroWithTheListedChanges) {
   const VRVUnidadExterior o = outdoorUnit();
-  Lines v80 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V8_0); });
-  const Lines v71 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V7_1); });
+  Lines v80 =
+      written([&](IdfLines& out) { OutdoorUnitWriter(VrfVersion::V8_0, out.eol()).write(out, o); });
+  const Lines v71 =
+      written([&](IdfLines& out) { OutdoorUnitWriter(VrfVersion::V7_1, out.eol()).write(out, o); });
   // Rows counted from 1 as the object's lines; work from the end so earlier rows keep their place.
   v80.erase(v80.begin() + 68, v80.begin() + 82);  // heat recovery fields, rows 69 to 82
   v80[67] = "     Electric;                !- Fuel Type";
@@ -113,8 +117,10 @@ std::string code(const std::string& line) {
 
 TEST(OutdoorUnit, CurrentIsEightZeroWithTheRenamedLabels) {
   const VRVUnidadExterior o = outdoorUnit();
-  const Lines v80 = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::V8_0); });
-  const Lines now = written([&](IdfLines& out) { writeOutdoorUnit(out, o, VrfVersion::Current); });
+  const Lines v80 =
+      written([&](IdfLines& out) { OutdoorUnitWriter(VrfVersion::V8_0, out.eol()).write(out, o); });
+  const Lines now = written(
+      [&](IdfLines& out) { OutdoorUnitWriter(VrfVersion::Current, out.eol()).write(out, o); });
   ASSERT_EQ(now.size(), v80.size());
   std::size_t renamed = 0;
   for (std::size_t i = 0; i < now.size(); ++i) {
@@ -135,24 +141,38 @@ TEST(TerminalUnit, LineCountsByVersionAndFanMode) {
   const auto u1 = test::parse<VRVUnidadInterior>(cycling.fields());
   const auto u2 = test::parse<VRVUnidadInterior>(constant.fields());
   // empty line, terminal unit, empty line, fan section, empty line
-  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u1, VrfVersion::V8_0); }).size(),
+  EXPECT_EQ(written([&](IdfLines& out) {
+              TerminalUnitWriter(VrfVersion::V8_0, out.eol()).write(out, u1);
+            }).size(),
             1 + 25 + 1 + 15 + 1u);
-  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u1, VrfVersion::V7_1); }).size(),
+  EXPECT_EQ(written([&](IdfLines& out) {
+              TerminalUnitWriter(VrfVersion::V7_1, out.eol()).write(out, u1);
+            }).size(),
             1 + 24 + 1 + 15 + 1u);
-  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::V8_0); }).size(),
+  EXPECT_EQ(written([&](IdfLines& out) {
+              TerminalUnitWriter(VrfVersion::V8_0, out.eol()).write(out, u2);
+            }).size(),
             1 + 25 + 1 + 13 + 1u);
-  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::V7_1); }).size(),
+  EXPECT_EQ(written([&](IdfLines& out) {
+              TerminalUnitWriter(VrfVersion::V7_1, out.eol()).write(out, u2);
+            }).size(),
             1 + 24 + 1 + 13 + 1u);
-  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u1, VrfVersion::Current); }).size(),
+  EXPECT_EQ(written([&](IdfLines& out) {
+              TerminalUnitWriter(VrfVersion::Current, out.eol()).write(out, u1);
+            }).size(),
             1 + 31 + 1 + 15 + 1u);
-  EXPECT_EQ(written([&](IdfLines& out) { writeTerminalUnit(out, u2, VrfVersion::Current); }).size(),
+  EXPECT_EQ(written([&](IdfLines& out) {
+              TerminalUnitWriter(VrfVersion::Current, out.eol()).write(out, u2);
+            }).size(),
             1 + 31 + 1 + 13 + 1u);
 }
 
 TEST(TerminalUnit, VersionsDifferOnlyInTheLastLines) {
   const auto u = test::parse<VRVUnidadInterior>(test::Indoor().fields());
-  Lines v80 = written([&](IdfLines& out) { writeTerminalUnit(out, u, VrfVersion::V8_0); });
-  const Lines v71 = written([&](IdfLines& out) { writeTerminalUnit(out, u, VrfVersion::V7_1); });
+  Lines v80 = written(
+      [&](IdfLines& out) { TerminalUnitWriter(VrfVersion::V8_0, out.eol()).write(out, u); });
+  const Lines v71 = written(
+      [&](IdfLines& out) { TerminalUnitWriter(VrfVersion::V7_1, out.eol()).write(out, u); });
   EXPECT_EQ(
       v80[24],
       "     20,                      !- Zone Terminal Unit Off Parasitic Electric Energy Use {W}");
@@ -171,8 +191,8 @@ TEST(TerminalUnit, OnlyExactlyAutoGivesTheCyclingFan) {
     i.fanMode = mode;
     const auto u = test::parse<VRVUnidadInterior>(i.fields());
     EXPECT_FALSE(hasCyclingFan(u)) << '"' << mode << '"';
-    const Lines lines =
-        written([&](IdfLines& out) { writeTerminalUnit(out, u, VrfVersion::V8_0); });
+    const Lines lines = written(
+        [&](IdfLines& out) { TerminalUnitWriter(VrfVersion::V8_0, out.eol()).write(out, u); });
     EXPECT_EQ(lines[13], "     Fan vrv on,      !- Supply Air Fan Operating Mode Schedule Name");
     EXPECT_EQ(lines[15], "     Fan:ConstantVolume,      !- Supply Air Fan Object Type");
     EXPECT_EQ(lines[29], "Fan:ConstantVolume,");
@@ -184,10 +204,13 @@ TEST(IndoorBlock, ValuesGoInUnchanged) {
   i.name = "Office 1 ";
   i.zone = "";
   const auto u = test::parse<VRVUnidadInterior>(i.fields());
-  const Lines mixer =
-      written([&](IdfLines& out) { writeMixerAndCoolingCoil(out, u, VrfVersion::V8_0); });
+  const Lines mixer = written([&](IdfLines& out) {
+    CoilsControlWriter(VrfVersion::V8_0, out.eol()).writeMixerAndCoolingCoil(out, u);
+  });
   EXPECT_EQ(mixer[6], "     Office 1  Relief Air Outlet Node 1,!- Relief Air Stream Node Name");
-  const Lines control = written([&](IdfLines& out) { writeZoneControl(out, u); });
+  const Lines control = written([&](IdfLines& out) {
+    CoilsControlWriter(VrfVersion::V8_0, out.eol()).writeZoneControl(out, u);
+  });
   EXPECT_EQ(control[3], "      Control,             !- Name");
   EXPECT_EQ(control.back(), "     T1 DualSetPoint;            !- Control Name");
 }

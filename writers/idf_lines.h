@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,11 +52,15 @@ struct Line {
 
 // A table of lines joined for one line terminator: all its fixed text in one string, and the
 // places where record values go. A record is then written as one copy per value and one per
-// stretch of fixed text between two values, however many lines the table holds.
+// stretch of fixed text between two values, however many lines the table holds. A writer joins
+// its tables once per run, for the run's terminator and layout.
 template <class R>
 class JoinedLines {
  public:
   explicit JoinedLines(std::string_view eol) : eol_(eol) {}
+  JoinedLines(std::span<const Line<R>> table, std::string_view eol) : eol_(eol) {
+    for (const Line<R>& l : table) add(l);
+  }
 
   void add(const Line<R>& l) {
     text_.append(l.before);
@@ -97,6 +100,9 @@ class IdfLines {
   // than it needs.
   explicit IdfLines(LineSink& sink) : sink_(sink) { sink_.growTo(kBlock); }
 
+  // The terminator written after every line, which joined tables are made for.
+  std::string_view eol() const { return sink_.eol(); }
+
   IdfLines& set(std::string_view text) {
     buf_.assign(text);
     return *this;
@@ -123,58 +129,15 @@ class IdfLines {
     }
   }
   template <class R>
-  void lines(const R& record, std::span<const Line<R>> table) {
-    lines(record, joined<R>(table, 0, [table](JoinedLines<R>& j) {
-            for (const Line<R>& l : table) j.add(l);
-          }));
-  }
-  template <class R>
   void lines(const R& record, const JoinedLines<R>& joined) {
     joined.write(sink_, record);
   }
 
-  // The lines of a table joined for this output, built by `build` on first use. `selection`
-  // tells apart different choices of lines from one table.
-  template <class R, class Table, class Build>
-  const JoinedLines<R>& joined(std::span<Table> table, unsigned selection, Build build) {
-    if (eol_ != sink_.eol()) {  // joined with another terminator
-      joined_.clear();
-      eol_ = sink_.eol();
-    }
-    for (const Joined& j : joined_) {
-      if (j.table == table.data() && j.rows == table.size() && j.selection == selection) {
-        return static_cast<const JoinedOf<R>&>(*j.lines).lines;
-      }
-    }
-    auto made = std::make_unique<JoinedOf<R>>(eol_);
-    build(made->lines);
-    const JoinedLines<R>& lines = made->lines;
-    joined_.push_back({table.data(), table.size(), selection, std::move(made)});
-    return lines;
-  }
-
  private:
-  struct AnyJoined {
-    virtual ~AnyJoined() = default;
-  };
-  template <class R>
-  struct JoinedOf : AnyJoined {
-    explicit JoinedOf(std::string_view eol) : lines(eol) {}
-    JoinedLines<R> lines;
-  };
-  struct Joined {
-    const void* table;
-    std::size_t rows;
-    unsigned selection;
-    std::unique_ptr<AnyJoined> lines;
-  };
-
   static constexpr std::size_t kBlock = std::size_t{1} << 18;
 
   LineSink& sink_;
   std::string buf_;
-  std::string_view eol_;
-  std::vector<Joined> joined_;  // a few tables: a search beats a hash
 };
 
 }  // namespace vak

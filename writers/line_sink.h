@@ -6,11 +6,13 @@
 #include <string_view>
 
 #include "templates/byte_buffer.h"
+#include "templates/copy_sink.h"
 
 namespace vak {
 
-// Buffered, error-checked output of whole lines, each followed by the run's line terminator.
-class LineSink {
+// Buffered, error-checked output of whole lines, each followed by the run's line terminator;
+// for the first pass, where the input's copied lines go.
+class LineSink : public CopySink {
  public:
   explicit LineSink(std::ostream& out, std::size_t capacity = std::size_t{1} << 16);
   LineSink(const LineSink&) = delete;
@@ -51,6 +53,15 @@ class LineSink {
 
   // Hands everything buffered to the stream and flushes it. Throws IoError on failure.
   void flush();
+
+  void copy(std::string_view bytes, bool crlf) override {
+    setCrlf(crlf);
+    writeInput(bytes);
+  }
+  void endInput(bool crlf) override {
+    setCrlf(crlf);
+    writeLine({});
+  }
 
  private:
   // Most pieces fit the buffer: that case stays inline.

@@ -8,22 +8,6 @@
 
 namespace vak {
 
-namespace {
-
-// Asks for a record's memory ahead of its use. An outdoor unit's members lie far apart in the
-// list, and each is read for a few KiB of output: without this, every line of every record
-// would be a wait on main memory.
-void prefetch(const VRVUnidadInterior& unit) {
-#if defined(__GNUC__)
-  const char* const bytes = reinterpret_cast<const char*>(&unit);
-  for (std::size_t at = 0; at < sizeof unit; at += 64) __builtin_prefetch(bytes + at);
-#else
-  (void)unit;
-#endif
-}
-
-}  // namespace
-
 void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
                     const std::deque<VRVUnidadExterior>& outdoor, const VrfMembership& members,
                     VrfLayout layout) {
@@ -31,20 +15,20 @@ void writeVrfSystem(IdfLines& out, const std::deque<VRVUnidadInterior>& indoor,
   writeAirPath(out, indoor, outdoor, members, layout);
   writeCurveSet(out);
   writeOutdoorUnitBanner(out);
+  const OutdoorUnitWriter heatPump(version, out.eol());
+  const TerminalUnitWriter terminalUnit(version, out.eol());
+  const CoilsControlWriter coils(version, out.eol());
   bool coilCurvesWritten = false;
   for (std::size_t i = 0; i < outdoor.size(); ++i) {
-    writeOutdoorUnit(out, outdoor[i], version);
+    heatPump.write(out, outdoor[i]);
     writeTerminalUnitBanner(out);
-    const auto units = members.membersOf(i);
-    for (std::size_t k = 0; k < units.size(); ++k) {
-      if (k + 1 < units.size()) prefetch(*units[k + 1]);
-      const VRVUnidadInterior* unit = units[k];
-      writeTerminalUnit(out, *unit, version);
-      writeMixerAndCoolingCoil(out, *unit, version);
+    for (const VRVUnidadInterior* unit : members.membersOf(i)) {
+      terminalUnit.write(out, *unit);
+      coils.writeMixerAndCoolingCoil(out, *unit);
       if (!coilCurvesWritten) writeCoolingCoilCurves(out);
-      writeHeatingCoil(out, *unit, version);
+      coils.writeHeatingCoil(out, *unit);
       if (!coilCurvesWritten) writeHeatingCoilCurve(out);
-      writeZoneControl(out, *unit);
+      coils.writeZoneControl(out, *unit);
       coilCurvesWritten = true;
     }
   }

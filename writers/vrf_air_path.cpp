@@ -140,11 +140,14 @@ void writeAirPath(IdfLines& out, const std::deque<U>& indoor, const std::deque<O
     out.line(outdoor[i], i + 1 == outdoor.size() ? kLastOutdoorAirNode : kOutdoorAirNode);
   }
   out.blankLine();
-  for (const U& u : indoor) out.lines<U>(u, kZoneNodeLists);
+  const JoinedLines<U> nodeLists(kZoneNodeLists, out.eol());
+  for (const U& u : indoor) out.lines(u, nodeLists);
   out.lines(kConnectionsBanner);
-  for (const U& u : indoor) writeLines<U>(out, u, kConnections, layout.objects);
+  const JoinedLines<U> connections = joinedRows<U>(kConnections, layout.objects, out.eol());
+  for (const U& u : indoor) out.lines(u, connections);
   out.lines(kEquipmentListBanner);
-  for (const U& u : indoor) writeLines<U>(out, u, kEquipmentList, layout.equipmentList);
+  const JoinedLines<U> equipment = joinedRows<U>(kEquipmentList, layout.equipmentList, out.eol());
+  for (const U& u : indoor) out.lines(u, equipment);
   out.lines(kTerminalListBanner);
   for (std::size_t i = 0; i < outdoor.size(); ++i)
     writeTerminalList(out, outdoor[i], members.membersOf(i));

@@ -119,24 +119,17 @@ constexpr Line<U> kZoneControl[] = {
 
 }  // namespace
 
-void writeMixerAndCoolingCoil(IdfLines& out, const U& unit, VrfVersion version) {
-  writeLines<U>(out, unit, kMixerAndCoolingCoil, version);
-}
+CoilsControlWriter::CoilsControlWriter(VrfVersion version, std::string_view eol)
+    : mixerAndCoolingCoil_(joinedRows<U>(kMixerAndCoolingCoil, version, eol)),
+      heatingCoil_(joinedRows<U>(kHeatingCoil, version, eol)),
+      zoneControl_(kZoneControl, eol) {}
 
 void writeCoolingCoilCurves(IdfLines& out) {
   out.lines(kCoolingCoilCurves);
 }
 
-void writeHeatingCoil(IdfLines& out, const U& unit, VrfVersion version) {
-  writeLines<U>(out, unit, kHeatingCoil, version);
-}
-
 void writeHeatingCoilCurve(IdfLines& out) {
   out.lines(kHeatingCoilCurve);
-}
-
-void writeZoneControl(IdfLines& out, const U& unit) {
-  out.lines<U>(unit, kZoneControl);
 }
 
 }  // namespace vak

@@ -207,8 +207,7 @@ void writeOutdoorUnitBanner(IdfLines& out) {
       "!-   ===========  ALL OBJECTS IN CLASS: AIRCONDITIONER:VARIABLEREFRIGERANTFLOW ===========");
 }
 
-void writeOutdoorUnit(IdfLines& out, const VRVUnidadExterior& unit, VrfVersion version) {
-  writeLines<O>(out, unit, kHeatPump, version);
-}
+OutdoorUnitWriter::OutdoorUnitWriter(VrfVersion version, std::string_view eol)
+    : heatPump_(joinedRows<O>(kHeatPump, version, eol)) {}
 
 }  // namespace vak

@@ -157,13 +157,19 @@ void writeTerminalUnitBanner(IdfLines& out) {
       "===========");
 }
 
-void writeTerminalUnit(IdfLines& out, const U& unit, VrfVersion version) {
+TerminalUnitWriter::TerminalUnitWriter(VrfVersion version, std::string_view eol)
+    : terminalUnit_(joinedRows<U>(kTerminalUnit, version, eol)),
+      fanBody_(joinedRows<U>(kFanBody, version, eol)),
+      cycling_{{kCyclingFan.head, eol}, {kCyclingFan.tail, eol}},
+      constant_{{kConstantFan.head, eol}, {kConstantFan.tail, eol}} {}
+
+void TerminalUnitWriter::write(IdfLines& out, const U& unit) const {
   out.blankLine();
-  writeLines<U>(out, unit, kTerminalUnit, version);
+  out.lines(unit, terminalUnit_);
   out.blankLine();
-  const FanMode& fan = fanMode(unit);
+  const Fan& fan = hasCyclingFan(unit) ? cycling_ : constant_;
   out.lines(unit, fan.head);
-  writeLines<U>(out, unit, kFanBody, version);
+  out.lines(unit, fanBody_);
   out.lines(unit, fan.tail);
   out.blankLine();
 }

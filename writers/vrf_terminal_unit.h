@@ -11,9 +11,23 @@ namespace vak {
 // The terminal unit class banner that opens the indoor units of each outdoor unit.
 void writeTerminalUnitBanner(IdfLines& out);
 
-// First half of an indoor unit block: an empty line, the ZoneHVAC terminal unit, an empty
-// line, its supply fan under its class banner, an empty line.
-void writeTerminalUnit(IdfLines& out, const VRVUnidadInterior& unit, VrfVersion version);
+// The terminal units and their fans, their lines joined once for the run's layout and line
+// terminator.
+class TerminalUnitWriter {
+ public:
+  TerminalUnitWriter(VrfVersion version, std::string_view eol);
+
+  // First half of an indoor unit block: an empty line, the ZoneHVAC terminal unit, an empty
+  // line, its supply fan under its class banner, an empty line.
+  void write(IdfLines& out, const VRVUnidadInterior& unit) const;
+
+ private:
+  struct Fan {
+    JoinedLines<VRVUnidadInterior> head, tail;
+  };
+  JoinedLines<VRVUnidadInterior> terminalUnit_, fanBody_;
+  Fan cycling_, constant_;
+};
 
 // Exactly "Auto" runs the fan cycling with the coils; anything else runs it continuously.
 bool hasCyclingFan(const VRVUnidadInterior& unit);

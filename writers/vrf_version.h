@@ -109,17 +109,15 @@ struct VersionedLine {
   Columns<Column> in = Columns<Column>::every();
 };
 
-// Writes the rows of the table that `value` of its column has.
+// The rows of the table that `value` of its column has, joined for the line terminator `eol`.
 template <class R, class Column = VrfVersion>
-void writeLines(IdfLines& out, const R& record,
-                std::type_identity_t<std::span<const VersionedLine<R, Column>>> table,
-                Column value) {
-  const auto selection = static_cast<unsigned>(value) + 1;  // 0 is the whole table
-  out.lines(record, out.joined<R>(table, selection, [table, value](JoinedLines<R>& j) {
-    for (const VersionedLine<R, Column>& v : table) {
-      if (v.in.has(value)) j.add(v.line);
-    }
-  }));
+JoinedLines<R> joinedRows(std::type_identity_t<std::span<const VersionedLine<R, Column>>> table,
+                          Column value, std::string_view eol) {
+  JoinedLines<R> joined(eol);
+  for (const VersionedLine<R, Column>& v : table) {
+    if (v.in.has(value)) joined.add(v.line);
+  }
+  return joined;
 }
 
 }  // namespace vak

@@ -227,7 +227,12 @@ bool LineSource::copyToClassLine(CopySink& out, const WantedClasses* wanted) {
 // The first offset in [from, to) where a wanted class name may start.
 std::size_t LineSource::candidateIn(std::size_t from, std::size_t to,
                                     const WantedClasses& wanted) const {
-  return findClassNameCandidate({at(0), end_}, from, to, patternOf(wanted.beginnings));
+  std::array<ClassNameEnds, 3> ends{};
+  std::size_t count = 0;
+  for (const std::string_view b : wanted.beginnings) {
+    if (!b.empty()) ends[count++] = endsOf(b);
+  }
+  return findClassNameCandidate({at(0), end_}, from, to, {ends.data(), count});
 }
 
 // The line at `lineStart`, complete in the buffer, is a class line of a wanted class.

@@ -123,7 +123,7 @@ void checkTabs(const std::deque<R>& records, const TabEffects& effectsOf, Proble
     std::string fields;
     std::size_t first = 0, count = 0;
     for (std::size_t p = 0; p < R::kFields.size(); ++p) {
-      if (!lineGiven(r, p) || !tabBefore(r.*R::kFields[p].member)) continue;
+      if (!tabBefore(r.*R::kFields[p].member) || !lineGiven(r, p)) continue;
       if (count++ == 0) first = p;
       fields += cat(count == 1 ? "" : ", ", R::kFields[p].name);
     }

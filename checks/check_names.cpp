@@ -181,7 +181,7 @@ struct NamesReferred {
 void checkWrittenNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
                        bool vrf, Diagnostics& d) {
   if (names.written.empty()) return;
-  const WrittenNames written(t, members, vrf);
+  WrittenNames written(t, members, vrf);
   NameMap<bool> controlled(t.indoorUnits.size());
   for (std::size_t i = 0; vrf && i < t.indoorUnits.size(); ++i) {
     if (members.isMember(i)) controlled.try_emplace(t.indoorUnits[i].zoneName, true);
@@ -218,7 +218,8 @@ constexpr std::string Indoor::*kSizedFromZone[] = {
 // The first field of a written indoor unit that asks for autosize, if any.
 std::string Indoor::*autosized(const Indoor& u) {
   for (std::string Indoor::*member : kSizedFromZone) {
-    if (given(u, member) && equalsIgnoringCase(trimmed(u.*member), "autosize")) return member;
+    // The word first: given() reads more, and most values are numbers.
+    if (equalsIgnoringCase(trimmed(u.*member), "autosize") && given(u, member)) return member;
   }
   return nullptr;
 }

@@ -41,13 +41,21 @@ std::span<const NumericField<Outdoor>> numericFieldsOf<Outdoor>() {
 // reads it as a number, and it lies within the limits of the fields it is written to.
 template <class R>
 std::optional<double> numberIn(const R& r, std::string R::*member, VrfVersion version) {
-  if (!given(r, member)) return std::nullopt;
-  const std::optional<double> n = energyPlusNumber(r.*member);
-  if (!n) return n;
-  for (const NumericField<R>& f : numericFieldsOf<R>()) {
-    if (f.member == member && !within(*n, f.in(version))) return std::nullopt;
+  // The numeric field of a member, looked up once: this runs for every unit.
+  static const std::span<const NumericField<R>> fields = numericFieldsOf<R>();
+  const NumericField<R>* field = nullptr;
+  for (const NumericField<R>& f : fields) {
+    if (f.member == member) field = &f;
   }
-  return n;
+  if (field == nullptr) return given(r, member) ? energyPlusNumber(r.*member) : std::nullopt;
+  const std::string& value = r.*member;
+  // A number holds no ";" or "!", which given() would look for.
+  double number = 0;
+  if (tabBefore(value) || !lineGiven(r, field->position) || !energyPlusNumber(value, number) ||
+      !within(number, field->in(version))) {
+    return std::nullopt;
+  }
+  return number;
 }
 
 bool inRange(double value, const DesignRange& range) {

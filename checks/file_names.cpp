@@ -72,7 +72,7 @@ std::size_t NameCollector::longest(const Target* target, bool collides, std::siz
 void NameCollector::add(std::string_view className, const Target* target, bool collides,
                         std::size_t field, std::string_view value, bool cut, std::size_t line) {
   value = trimmedName(value);
-  if (collides && field == 1 && !cut && wanted_.written->find(className, value)) {
+  if (collides && field == 1 && !cut && wanted_.written->mayBeWritten(className, value)) {
     names_.written.push_back({std::string(trimmedName(className)), std::string(value), line});
   }
   if (target == nullptr) return;

@@ -120,58 +120,103 @@ WrittenObject writtenBy(std::string_view className, std::string name, const R& r
 }  // namespace
 
 WrittenNames::WrittenNames(const TemplateLists& t, const VrfMembership& members, bool vrf)
-    : t_(t),
-      vrf_(vrf),
-      thermostats_(t.thermostats.size()),
-      constants_(2 * t.thermostats.size()),
-      written_(vrf ? t.indoorUnits.size() : 0),
-      zones_(vrf ? t.indoorUnits.size() : 0),
-      controlled_(vrf ? t.indoorUnits.size() : 0),
-      outdoor_(vrf ? t.outdoorUnits.size() : 0) {
+    : t_(t), members_(members), vrf_(vrf) {
   constexpr std::size_t kLongestSuffix = 20;  // " VRF DX Cooling Coil"
   for (const Fixed& f : kFixed) longest_ = std::max(longest_, f.name.size());
   for (const Termostato& th : t.thermostats) {
-    longest_ = std::max(longest_, th.name.size() + kLongestSuffix);
-    thermostats_.try_emplace(th.name, &th);
-    for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
-      if (setpoint->empty()) continue;
-      const std::string& name = constantNames_.emplace_back(th.name + "_" + *setpoint);
-      constants_.try_emplace(name, &th);
-      longest_ = std::max(longest_, trimmed(name).size());
-    }
+    const std::size_t setpoints = std::max(th.heatingSetpoint.size(), th.coolingSetpoint.size());
+    longest_ = std::max(longest_, th.name.size() + std::max(kLongestSuffix, 1 + setpoints));
   }
   if (!vrf) return;
-  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
-    const Indoor& u = t.indoorUnits[i];
-    longest_ =
-        std::max({longest_, u.name.size() + kLongestSuffix, u.zoneName.size() + kLongestSuffix});
-    zones_.try_emplace(u.zoneName, &u);
-    if (!members.isMember(i)) continue;
-    written_.try_emplace(u.name, &u);
-    controlled_.try_emplace(u.zoneName, &u);
+  for (const Indoor& u : t.indoorUnits) {
+    longest_ = std::max(longest_, std::max(u.name.size(), u.zoneName.size()) + kLongestSuffix);
   }
   for (const Outdoor& o : t.outdoorUnits) {
     longest_ = std::max(longest_, o.name.size() + kLongestSuffix);
-    outdoor_.try_emplace(o.name, &o);
   }
 }
 
+void WrittenNames::index() {
+  if (indexed_) return;
+  indexed_ = true;
+  for (const Termostato& th : t_.thermostats) {
+    thermostats_.try_emplace(th.name, &th);
+    for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
+      if (!setpoint->empty()) {
+        constants_.try_emplace(constantNames_.emplace_back(th.name + "_" + *setpoint), &th);
+      }
+    }
+  }
+  if (!vrf_) return;
+  for (std::size_t i = 0; i < t_.indoorUnits.size(); ++i) {
+    const Indoor& u = t_.indoorUnits[i];
+    zones_.try_emplace(u.zoneName, &u);
+    if (!members_.isMember(i)) continue;
+    written_.try_emplace(u.name, &u);
+    controlled_.try_emplace(u.zoneName, &u);
+  }
+  for (const Outdoor& o : t_.outdoorUnits) outdoor_.try_emplace(o.name, &o);
+}
+
 bool WrittenNames::mayCollide(std::string_view className) const {
+  className = trimmed(className);
+  // Most classes of a model begin with a letter that no class written begins with.
+  if (className.empty()) return false;
+  switch (className[0] | 0x20) {
+    case 'a':
+    case 'c':
+    case 'f':
+    case 'n':
+    case 'o':
+    case 's':
+    case 't':
+    case 'z':
+      break;
+    default:
+      return false;
+  }
+  const Group group = groupOf(className);
+  if (group != Group::Class) return group == Group::Curve ? vrf_ : vrf_ || !t_.thermostats.empty();
   for (const Fixed& f : kFixed) {
     const bool written = f.vrf ? vrf_ : !t_.thermostats.empty();
-    if (written && sameGroup(className, f.className)) return true;
+    if (written && groupOf(f.className) == Group::Class &&
+        equalsIgnoringCase(className, f.className)) {
+      return true;
+    }
   }
+  if (!vrf_ && t_.thermostats.empty()) return false;
   for (const Derived& d : kDerived) {
-    if (d.className.empty() ? startsWithIgnoringCase(trimmed(className), "Fan:")
-                            : sameGroup(className, d.className)) {
+    const bool written = d.source == Source::Thermostat ? !t_.thermostats.empty() : vrf_;
+    if (written && (d.className.empty() ? startsWithIgnoringCase(className, "Fan:")
+                                        : equalsIgnoringCase(className, d.className))) {
       return true;
     }
   }
   return false;
 }
 
-std::optional<WrittenObject> WrittenNames::find(std::string_view className,
-                                                std::string_view name) const {
+bool WrittenNames::mayBeWritten(std::string_view className, std::string_view name) const {
+  const Group group = groupOf(className);
+  for (const Fixed& f : kFixed) {
+    if (sameGroup(className, f.className) && NameEqual{}(f.name, name)) return true;
+  }
+  // A constant set-point schedule's name holds "_".
+  if (group == Group::Schedule) return name.find('_') != std::string_view::npos;
+  const std::string_view n = trimmed(name);
+  for (const Derived& d : kDerived) {
+    if (d.className.empty() ? startsWithIgnoringCase(trimmed(className), "Fan:")
+                            : sameGroup(className, d.className)) {
+      if (n.size() >= d.suffix.size() &&
+          equalsIgnoringCase(n.substr(n.size() - d.suffix.size()), d.suffix)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+std::optional<WrittenObject> WrittenNames::find(std::string_view className, std::string_view name) {
+  index();
   for (const Fixed& f : kFixed) {
     const bool written = f.vrf ? vrf_ : !t_.thermostats.empty();
     if (!written || !sameGroup(className, f.className) || !NameEqual{}(f.name, name)) continue;

@@ -29,19 +29,29 @@ class WrittenNames {
  public:
   WrittenNames(const TemplateLists& templates, const VrfMembership& members, bool vrf);
 
-  // Whether objects of this class may carry the name of a written object.
+  // Whether objects of this class may carry the name of a written object. Cheap: the names
+  // pass asks it of every object.
   bool mayCollide(std::string_view className) const;
 
+  // Whether an object of this class and name may be taken for a written one: its name is a
+  // fixed one or ends as derived ones do. Cheap, for the names pass; find tells.
+  bool mayBeWritten(std::string_view className, std::string_view name) const;
+
   // The written object that an object of the file, of `className` and named `name`, would be
-  // taken for.
-  std::optional<WrittenObject> find(std::string_view className, std::string_view name) const;
+  // taken for. The first call indexes the templates' names.
+  std::optional<WrittenObject> find(std::string_view className, std::string_view name);
 
   // No longer name, blanks at its ends left out, is the name of a written object.
   std::size_t longest() const { return longest_; }
 
  private:
+  void index();
+
   const TemplateLists& t_;
+  const VrfMembership& members_;
   bool vrf_;
+  std::size_t longest_ = 0;
+  bool indexed_ = false;
   NameMap<const Termostato*> thermostats_;
   std::deque<std::string> constantNames_;  // the constant set-point schedules' names
   NameMap<const Termostato*> constants_;
@@ -49,7 +59,6 @@ class WrittenNames {
   NameMap<const VRVUnidadInterior*> zones_;       // every indoor unit's zone, when VRF is written
   NameMap<const VRVUnidadInterior*> controlled_;  // the zones of written indoor units
   NameMap<const VRVUnidadExterior*> outdoor_;
-  std::size_t longest_ = 0;
 };
 
 }  // namespace vak

@@ -141,7 +141,7 @@ TEST(WrittenNames, KnowEveryObjectWrittenAndNoOther) {
   const test::Scanned s = test::scanWith(input, std::size_t{1} << 17);
   const TemplateLists& t = s.result.templates;
   const VrfMembership members(t.indoorUnits, t.outdoorUnits);
-  const WrittenNames written(t, members, true);
+  WrittenNames written(t, members, true);
   // The generated objects as EnergyPlus reads them: class and first field.
   const std::string output = test::withoutMessages(test::expand(input).output);
   std::istringstream out(output.substr(output.find("!-   ===========")));
@@ -160,6 +160,7 @@ TEST(WrittenNames, KnowEveryObjectWrittenAndNoOther) {
     if (className != "OutdoorAir:NodeList" && className != "ZoneHVAC:EquipmentConnections") {
       ++objects;
       EXPECT_TRUE(written.mayCollide(className)) << className;
+      EXPECT_TRUE(written.mayBeWritten(className, value)) << className << " " << value;
       const std::optional<WrittenObject> found = written.find(className, value);
       ASSERT_TRUE(found.has_value()) << className << " " << value;
       EXPECT_EQ(found->className, className) << value;
@@ -176,8 +177,7 @@ TEST(WrittenNames, KnowEveryObjectWrittenAndNoOther) {
 
   // Case and end blanks aside, across the curve classes, and not across other classes.
   EXPECT_EQ(written.find("TABLE:LOOKUP", " vrfcoolcapft ")->className, "Curve:Biquadratic");
-  EXPECT_EQ(written.find("Schedule:Constant", "T1_21")->cause,
-            "HVACVAKTemplate:Thermostat \"T1\"");
+  EXPECT_EQ(written.find("Schedule:Constant", "T1_21")->cause, "HVACVAKTemplate:Thermostat \"T1\"");
   EXPECT_EQ(written.find("Fan:OnOff", "U1 VRF Supply Fan")->className, "Fan:OnOff");
   EXPECT_FALSE(written.find("Fan:OnOff", "U2  VRF Supply Fan")) << "U2 writes a constant fan";
   EXPECT_TRUE(written.find("Fan:ConstantVolume", "u2  vrf supply fan"));
@@ -187,7 +187,9 @@ TEST(WrittenNames, KnowEveryObjectWrittenAndNoOther) {
   EXPECT_TRUE(written.find("NodeList", "Z3 In Nodes")) << "but its zone's node lists are";
   EXPECT_FALSE(written.find("Zone", "Z1"));
   EXPECT_FALSE(written.mayCollide("Zone"));
-  EXPECT_FALSE(WrittenNames(t, members, false).find("NodeList", "OutsideAirInletNodes"));
+  WrittenNames thermostatsOnly(t, members, false);
+  EXPECT_FALSE(thermostatsOnly.find("NodeList", "OutsideAirInletNodes"));
+  EXPECT_FALSE(thermostatsOnly.mayCollide("NodeList"));
 }
 
 }  // namespace

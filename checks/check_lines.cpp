@@ -10,8 +10,6 @@ namespace vak {
 
 namespace {
 
-constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
-
 std::string lineRange(std::size_t first, std::size_t last) {
   if (first == last) return cat("line ", first);
   return cat("lines ", first, " to ", last);

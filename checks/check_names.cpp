@@ -14,8 +14,6 @@ namespace {
 using Indoor = VRVUnidadInterior;
 using Outdoor = VRVUnidadExterior;
 
-constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
-
 // Names as EnergyPlus compares them, and the first line that gave each.
 using NameIndex = NameMap<std::size_t>;
 

@@ -16,6 +16,9 @@ namespace vak {
 
 inline constexpr std::size_t kShownPerProblem = 3;
 
+// What most messages say EnergyPlus does with the mistake.
+inline constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
+
 // The EnergyPlus release that the file is written for, where releases differ in what they do
 // with a mistake. EnergyPlus 9.2 and later read their input with other code than 7.1 and 8.0:
 // messages say what the release written does.

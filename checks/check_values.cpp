@@ -17,8 +17,6 @@ namespace {
 using Indoor = VRVUnidadInterior;
 using Outdoor = VRVUnidadExterior;
 
-constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
-
 constexpr auto kPriorityTypes =
     std::to_array<std::string_view>({"LoadPriority", "ZonePriority", "ThermostatOffsetPriority",
                                      "MasterThermostatPriority", "Scheduled"});

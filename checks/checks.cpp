@@ -18,8 +18,6 @@ namespace {
 using Indoor = VRVUnidadInterior;
 using Outdoor = VRVUnidadExterior;
 
-constexpr std::string_view kStops = "EnergyPlus stops with a severe error";
-
 // Why no VRF object is written for the outdoor units: the file's Version names no release whose
 // layout the program writes.
 void checkVersion(const ScanResult& scanned, Diagnostics& d) {

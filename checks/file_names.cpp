@@ -7,29 +7,6 @@
 
 namespace vak {
 
-namespace {
-
-std::string_view trimmedName(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
-}
-
-// Class names are ASCII; folding by hand spares a library call per character.
-char folded(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameClass(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (folded(a[i]) != folded(b[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 const NameCollector::Target* NameCollector::targetOf(std::string_view className) {
   // EnergyPlus reads class names in any letter case and indentation.
   using W = NamesWanted;
@@ -44,13 +21,13 @@ const NameCollector::Target* NameCollector::targetOf(std::string_view className)
       {"Sizing:Zone", 1, &FileNames::sizingZones, &W::autosizedZones},
       {"ZoneList", 2, &FileNames::listedZones, &W::autosizedZones, true},
   });
-  const std::string_view name = trimmedName(className);
+  const std::string_view name = trimmed(className);
   // Every class collected starts with Z or S: most class lines stop here.
   if (name.empty()) return nullptr;
-  const char first = folded(name[0]);
+  const char first = static_cast<char>(name[0] | 0x20);  // in lower case, for a letter
   if (first != 'z' && first != 's') return nullptr;
   for (const Target& t : kTargets) {
-    if (sameClass(name, t.className)) return &t;
+    if (equalsIgnoringCase(name, t.className)) return &t;
   }
   return nullptr;
 }
@@ -71,9 +48,9 @@ std::size_t NameCollector::longest(const Target* target, bool collides, std::siz
 
 void NameCollector::add(std::string_view className, const Target* target, bool collides,
                         std::size_t field, std::string_view value, bool cut, std::size_t line) {
-  value = trimmedName(value);
+  value = trimmed(value);
   if (collides && field == 1 && !cut && wanted_.written->mayBeWritten(className, value)) {
-    names_.written.push_back({std::string(trimmedName(className)), std::string(value), line});
+    names_.written.push_back({std::string(trimmed(className)), std::string(value), line});
   }
   if (target == nullptr) return;
   if (field != target->field && !(target->everyFieldOn && field > target->field)) return;

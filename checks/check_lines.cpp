@@ -75,39 +75,46 @@ void checkObject(const R& r, Problem& undelimited, Problem& cutOff, Problem& swa
   }
 }
 
+// What a tab before a value changes, and whether EnergyPlus then stops.
+struct TabEffect {
+  std::string text;
+  bool stops = false;
+};
+
 // What a tab before a value changes where the program compares the value exactly: the fan, and
 // which indoor units belong to which outdoor unit. Nothing where VRF objects are not written.
 struct TabEffects {
   const VrfMembership* members;  // null when no VRF object is written
   const TemplateLists& t;
 
-  void operator()(const Termostato&, std::size_t, std::vector<std::string>&) const {}
+  void operator()(const Termostato&, std::size_t, std::vector<TabEffect>&) const {}
 
   void operator()(const VRVUnidadInterior& u, std::size_t index,
-                  std::vector<std::string>& effects) const {
+                  std::vector<TabEffect>& effects) const {
     if (members == nullptr) return;
     if (tabBefore(u.fanOperatingMode) && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto")) {
-      effects.push_back("the constant fan is written, not the cycling one that \"Auto\" selects");
+      effects.push_back({"the constant fan is written, not the cycling one that \"Auto\" selects"});
     }
     if (tabBefore(u.outdoorUnitName) && !members->isMember(index)) {
       effects.push_back(
-          cat("the unit belongs to no outdoor unit, so its terminal unit, fan, coils "
-              "and zone control are not written and ",
-              kStops));
+          {cat("the unit belongs to no outdoor unit, so its terminal unit, fan, coils "
+               "and zone control are not written and ",
+               kStops),
+           true});
     }
   }
 
   void operator()(const VRVUnidadExterior& o, std::size_t index,
-                  std::vector<std::string>& effects) const {
+                  std::vector<TabEffect>& effects) const {
     if (members == nullptr || !tabBefore(o.name) || !members->membersOf(index).empty()) return;
     const bool named = std::any_of(t.indoorUnits.begin(), t.indoorUnits.end(), [&o](const auto& u) {
       return NameEqual{}(u.outdoorUnitName, o.name);
     });
     if (named) {
-      effects.push_back(
-          cat("the indoor units that name it do not belong to it, so their terminal "
-              "units, fans, coils and zone controls are not written and ",
-              kStops));
+      effects.push_back({cat("the indoor units that name it do not belong to it, so their terminal "
+                             "units, fans, coils and zone controls are not written and ",
+                             kStops),
+                         true});
     }
   }
 };
@@ -126,14 +133,13 @@ void checkTabs(const std::deque<R>& records, const TabEffects& effectsOf, Proble
       fields += cat(count == 1 ? "" : ", ", R::kFields[p].name);
     }
     if (count == 0) continue;
-    std::vector<std::string> effects;
+    std::vector<TabEffect> effects;
     effectsOf(r, i, effects);
-    const bool stops = std::any_of(effects.begin(), effects.end(), [](const std::string& e) {
-      return e.find(kStops) != std::string::npos;
-    });
+    const bool stops =
+        std::any_of(effects.begin(), effects.end(), [](const TabEffect& e) { return e.stops; });
     tabs(r.lines.lineOf(first), stops ? Severity::Severe : Severity::Warning, [&] {
       std::string what;
-      for (const std::string& e : effects) what += "; " + e;
+      for (const TabEffect& e : effects) what += "; " + e.text;
       if (what.empty()) {
         what =
             "; EnergyPlus drops it again where it reads these values, but where the program "

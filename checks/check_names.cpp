@@ -175,15 +175,12 @@ struct NamesReferred {
 };
 
 // Objects of the file named like an object the program writes: EnergyPlus stops on the name
-// written twice. A zone control of a zone whose control the program writes is reported as such.
+// written twice. A zone control of a zone whose control the program writes, one of
+// `controlled`, is reported as such.
 void checkWrittenNames(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
-                       bool vrf, Diagnostics& d) {
+                       bool vrf, const NameMap<const Indoor*>& controlled, Diagnostics& d) {
   if (names.written.empty()) return;
   WrittenNames written(t, members, vrf);
-  NameMap<bool> controlled(t.indoorUnits.size());
-  for (std::size_t i = 0; vrf && i < t.indoorUnits.size(); ++i) {
-    if (members.isMember(i)) controlled.try_emplace(t.indoorUnits[i].zoneName, true);
-  }
   std::vector<std::size_t> controlLines;
   for (const NamedAt& c : names.thermostatZones) {
     if (controlled.contains(c.name)) controlLines.push_back(c.line);
@@ -252,15 +249,20 @@ void checkZoneSizing(const TemplateLists& t, const FileNames& names, const VrfMe
 // the file that carry the name of an object the program writes.
 void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMembership& members,
                      bool vrf, Diagnostics& d) {
-  checkWrittenNames(t, names, members, vrf, d);
-  if (!vrf || (names.connectionZones.empty() && names.thermostatZones.empty())) return;
   // Equipment connections are written for every indoor unit, zone controls for those written.
-  NameMap<const Indoor*> connected(t.indoorUnits.size()), controlled(t.indoorUnits.size());
-  for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
-    const Indoor& u = t.indoorUnits[i];
-    connected.try_emplace(u.zoneName, &u);
-    if (members.isMember(i)) controlled.try_emplace(u.zoneName, &u);
+  NameMap<const Indoor*> connected, controlled;
+  const bool anyZoneObject = !names.connectionZones.empty() || !names.thermostatZones.empty();
+  if (vrf && anyZoneObject) {
+    connected.reserve(t.indoorUnits.size());
+    controlled.reserve(t.indoorUnits.size());
+    for (std::size_t i = 0; i < t.indoorUnits.size(); ++i) {
+      const Indoor& u = t.indoorUnits[i];
+      connected.try_emplace(u.zoneName, &u);
+      if (members.isMember(i)) controlled.try_emplace(u.zoneName, &u);
+    }
   }
+  checkWrittenNames(t, names, members, vrf, controlled, d);
+  if (!vrf || !anyZoneObject) return;
   Problem connection(d, Severity::Severe,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
   for (const NamedAt& c : names.connectionZones) {

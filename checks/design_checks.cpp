@@ -122,11 +122,40 @@ void checkDeadBands(const std::deque<Termostato>& thermostats, Diagnostics& d) {
 
 // ---- Outdoor units
 
-// The total of one rated capacity over the indoor units, when each of them gives a number.
-std::optional<double> totalOf(Members members, std::string Indoor::*capacity, VrfVersion v) {
+// The numbers of an indoor unit that its design is computed from, read once for all checks.
+struct IndoorFigures {
+  std::optional<double> cooling;  // ratedCoolingCapacity
+  std::optional<double> heating;  // ratedHeatingCapacity
+  std::optional<double> supply;   // supplyAirFlowRate
+};
+using Figures = std::vector<IndoorFigures>;  // of an outdoor unit's members, in their order
+
+void readFigures(Members members, VrfVersion v, Figures& figures) {
+  figures.clear();
+  for (const Indoor* u : members) {
+    figures.push_back({numberIn(*u, &Indoor::ratedCoolingCapacity, v),
+                       numberIn(*u, &Indoor::ratedHeatingCapacity, v),
+                       numberIn(*u, &Indoor::supplyAirFlowRate, v)});
+  }
+}
+
+// The total of one figure over the indoor units, when each of them gives a number.
+std::optional<double> totalOf(const Figures& figures,
+                              std::optional<double> IndoorFigures::*figure) {
+  double total = 0;
+  for (const IndoorFigures& f : figures) {
+    const std::optional<double>& n = f.*figure;
+    if (!n) return std::nullopt;
+    total += *n;
+  }
+  return total;
+}
+
+// The total of a field over the indoor units, when each of them gives a number.
+std::optional<double> totalOf(Members members, std::string Indoor::*field, VrfVersion v) {
   double total = 0;
   for (const Indoor* u : members) {
-    const std::optional<double> n = numberIn(*u, capacity, v);
+    const std::optional<double> n = numberIn(*u, field, v);
     if (!n) return std::nullopt;
     total += *n;
   }
@@ -136,13 +165,13 @@ std::optional<double> totalOf(Members members, std::string Indoor::*capacity, Vr
 struct CapacitySide {
   std::string_view mode;
   std::string Outdoor::*outdoor;
-  std::string Indoor::*indoor;
+  std::optional<double> IndoorFigures::*indoor;
   std::string_view curve;  // the combination ratio correction curve
 };
 
 constexpr CapacitySide kCapacitySides[] = {
-    {"cooling", &Outdoor::ratedCoolingCapacity, &Indoor::ratedCoolingCapacity, "CoolingCombRatio"},
-    {"heating", &Outdoor::ratedHeatingCapacity, &Indoor::ratedHeatingCapacity, "HeatingCombRatio"},
+    {"cooling", &Outdoor::ratedCoolingCapacity, &IndoorFigures::cooling, "CoolingCombRatio"},
+    {"heating", &Outdoor::ratedHeatingCapacity, &IndoorFigures::heating, "HeatingCombRatio"},
 };
 
 // The indoor units' total rated capacity over the outdoor unit's, as EnergyPlus computes it once
@@ -154,19 +183,19 @@ struct Combination {
   double shown;  // to two decimals, as messages show it
 };
 
-std::optional<Combination> combinationOf(const Outdoor& o, Members members,
+std::optional<Combination> combinationOf(const Outdoor& o, const Figures& members,
                                          const CapacitySide& side, VrfVersion v) {
   if (members.empty()) return std::nullopt;  // reported as a unit that serves none
   const std::optional<double> outdoor = numberIn(o, side.outdoor, v);
   if (!outdoor || *outdoor <= 0) return std::nullopt;
-  const std::optional<double> indoor = totalOf(members, side.indoor, v);
+  const std::optional<double> indoor = totalOf(members, side.indoor);
   if (!indoor) return std::nullopt;
   const double ratio = *indoor / *outdoor;
   return Combination{*indoor, *outdoor, ratio, rounded(ratio, 0.01)};
 }
 
-void checkCombination(const Outdoor& o, Members members, const CapacitySide& side, VrfVersion v,
-                      Problem& problem) {
+void checkCombination(const Outdoor& o, const Figures& members, const CapacitySide& side,
+                      VrfVersion v, Problem& problem) {
   const std::optional<Combination> c = combinationOf(o, members, side, v);
   if (!c || inRange(c->shown, kLimits.combinationRatio)) return;
   problem(lineOf(o, side.outdoor), [&] {
@@ -252,11 +281,11 @@ void checkDefrost(const Outdoor& o, VrfVersion v, Problem& problem) {
 
 // ---- Indoor units
 
-void checkFlowPerCapacity(const Indoor& u, VrfVersion v, Problem& problem) {
-  const std::optional<double> flow = numberIn(u, &Indoor::supplyAirFlowRate, v);
+void checkFlowPerCapacity(const Indoor& u, const IndoorFigures& figures, Problem& problem) {
+  const std::optional<double>& flow = figures.supply;
   if (!flow) return;
-  const std::optional<double> cooling = numberIn(u, &Indoor::ratedCoolingCapacity, v);
-  const std::optional<double> heating = numberIn(u, &Indoor::ratedHeatingCapacity, v);
+  const std::optional<double>& cooling = figures.cooling;
+  const std::optional<double>& heating = figures.heating;
   const DesignRange& coolingRange = kLimits.coolingFlowPerWatt;
   const double heatingMaximum = kLimits.heatingFlowPerWattMaximum;
   const bool coolingOff = cooling && !inRange(flowPerWatt(*flow, *cooling), coolingRange);
@@ -438,7 +467,8 @@ std::string twoDecimals(double value) {
   return printed("%.2f", value);
 }
 
-void writeUnitSummary(std::ostream& out, const Outdoor& o, Members members, VrfVersion v) {
+void writeUnitSummary(std::ostream& out, const Outdoor& o, Members members, VrfVersion v,
+                      Figures& figures) {
   out << "Design summary of " << subject(o) << " (" << kInputName << " line " << o.lines.classLine
       << "):\n";
   if (members.empty()) {
@@ -454,14 +484,15 @@ void writeUnitSummary(std::ostream& out, const Outdoor& o, Members members, VrfV
                     std::string(trimmed(u->supplyAirFlowRate)),
                     std::string(trimmed(u->outdoorAirFlowRate))});
   }
-  const std::optional<double> supply = totalOf(members, &Indoor::supplyAirFlowRate, v);
+  readFigures(members, v, figures);
+  const std::optional<double> supply = totalOf(figures, &IndoorFigures::supply);
+  // Outdoor air only the summary shows: read here, not with the figures that the checks use.
   const std::optional<double> outdoorAir = totalOf(members, &Indoor::outdoorAirFlowRate, v);
-  const std::optional<Combination> cooling = combinationOf(o, members, kCapacitySides[0], v);
-  const std::optional<Combination> heating = combinationOf(o, members, kCapacitySides[1], v);
-  rows.push_back({"indoor units", "",
-                  orDash(totalOf(members, &Indoor::ratedCoolingCapacity, v), watts),
-                  orDash(totalOf(members, &Indoor::ratedHeatingCapacity, v), watts),
-                  orDash(supply, plain), orDash(outdoorAir, plain)});
+  const std::optional<Combination> cooling = combinationOf(o, figures, kCapacitySides[0], v);
+  const std::optional<Combination> heating = combinationOf(o, figures, kCapacitySides[1], v);
+  rows.push_back({"indoor units", "", orDash(totalOf(figures, &IndoorFigures::cooling), watts),
+                  orDash(totalOf(figures, &IndoorFigures::heating), watts), orDash(supply, plain),
+                  orDash(outdoorAir, plain)});
   rows.push_back({"outdoor unit", "", std::string(trimmed(o.ratedCoolingCapacity)),
                   std::string(trimmed(o.ratedHeatingCapacity))});
   rows.push_back({"combination ratio", "", cooling ? twoDecimals(cooling->ratio) : std::string("-"),
@@ -500,23 +531,28 @@ void checkDesign(const TemplateLists& t, std::span<const DesignDay> designDays,
   Problem defrost(d, Severity::Warning, "outdoor units with a resistive defrost heater of 0 W");
   Problem flow(d, Severity::Warning,
                "indoor units whose air flow per capacity is outside EnergyPlus's range");
+  Figures figures;
   for (std::size_t i = 0; i < t.outdoorUnits.size(); ++i) {
     const Outdoor& o = t.outdoorUnits[i];
     if (trimmed(o.name).empty() || !seen.try_emplace(o.name, true).second) continue;
     const Members served = members.membersOf(i);
     systems += served.empty() ? 0 : 1;
-    for (const CapacitySide& side : kCapacitySides) checkCombination(o, served, side, *vrf, ratio);
+    readFigures(served, *vrf, figures);
+    for (const CapacitySide& side : kCapacitySides) checkCombination(o, figures, side, *vrf, ratio);
     checkPiping(o, *vrf, piping);
     checkDefrost(o, *vrf, defrost);
-    for (const Indoor* u : served) checkFlowPerCapacity(*u, *vrf, flow);
+    for (std::size_t k = 0; k < served.size(); ++k) {
+      checkFlowPerCapacity(*served[k], figures[k], flow);
+    }
   }
   if (systems > 0) checkDesignDays(designDays, systems, d);
 }
 
 void writeDesignSummary(std::ostream& out, const TemplateLists& t, const VrfMembership& members,
                         VrfVersion vrf) {
+  Figures figures;
   for (std::size_t i = 0; i < t.outdoorUnits.size(); ++i) {
-    writeUnitSummary(out, t.outdoorUnits[i], members.membersOf(i), vrf);
+    writeUnitSummary(out, t.outdoorUnits[i], members.membersOf(i), vrf, figures);
   }
 }
 

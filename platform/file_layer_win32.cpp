@@ -16,8 +16,12 @@
 namespace vak {
 namespace {
 
+std::error_code errorCode(DWORD error) {
+  return {static_cast<int>(error), std::system_category()};
+}
+
 std::error_code lastError() {
-  return {static_cast<int>(::GetLastError()), std::system_category()};
+  return errorCode(::GetLastError());
 }
 
 std::wstring wide(const std::string& utf8) {
@@ -78,7 +82,7 @@ class Win32Input : public InputFile {
     if (!::ReadFile(h_, buffer.data(), n, &got, nullptr)) {
       const DWORD error = ::GetLastError();
       if (error == ERROR_HANDLE_EOF || error == ERROR_BROKEN_PIPE) return 0;
-      ec = {static_cast<int>(error), std::system_category()};
+      ec = errorCode(error);
       return 0;
     }
     return got;
@@ -86,7 +90,7 @@ class Win32Input : public InputFile {
 
   void rewind(std::error_code& ec) override {
     if (!::SetFilePointerEx(h_, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
-      ec = {static_cast<int>(::GetLastError()), std::system_category()};
+      ec = lastError();
     }
   }
 
@@ -160,7 +164,7 @@ std::unique_ptr<ScratchFile> createScratch(std::error_code& ec) {
     if (h != INVALID_HANDLE_VALUE) return std::make_unique<Win32Scratch>(h);
     const DWORD error = ::GetLastError();
     if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100) {
-      ec = {static_cast<int>(error), std::system_category()};
+      ec = errorCode(error);
       return nullptr;
     }
   }
@@ -213,7 +217,7 @@ class Win32Output : public OutputFile {
       if (!held || folder || attempt == 10) {
         if (readOnly) ::SetFileAttributesW(target_.c_str(), attributes);
         ::ReleaseSRWLockExclusive(&commitLock);
-        ec = {static_cast<int>(error), std::system_category()};
+        ec = errorCode(error);
         return;
       }
       ::Sleep(100);
@@ -287,7 +291,7 @@ class Win32FileLayer : public FileLayer {
       pending = 0;
       const DWORD error = ::GetLastError();
       if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100) {
-        ec = {static_cast<int>(error), std::system_category()};
+        ec = errorCode(error);
         return nullptr;
       }
     }

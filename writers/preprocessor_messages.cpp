@@ -92,7 +92,7 @@ void writePreprocessorMessages(IdfLines& out, std::span<const Message> messages)
     }
     out.blankLine();
     out.line("Output:PreprocessorMessage,");
-    out.line("     expandVAKobjects,        !- Preprocessor Name");
+    out.set("     ").append(kProgramName).append(",        !- Preprocessor Name").write();
     out.line(m.severity == Severity::Severe ? "     Severe,                  !- Error Severity"
                                             : "     Warning,                 !- Error Severity");
     std::vector<std::string> lines = messageLines(m);

@@ -72,13 +72,13 @@ class JoinedLines {
   }
 
   void write(LineSink& sink, const R& record) const {
+    const std::string_view text = text_;
     std::size_t from = 0;
     for (const Value& v : values_) {
-      sink.writeText(std::string_view(text_).substr(from, v.at - from));
-      sink.writeText(v.field(record));
+      sink.writeTextAndValue(text.substr(from, v.at - from), v.field(record));
       from = v.at;
     }
-    sink.writeText(std::string_view(text_).substr(from));
+    sink.writeText(text.substr(from));
   }
 
  private:

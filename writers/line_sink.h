@@ -43,6 +43,21 @@ class LineSink : public CopySink {
     put(text);
   }
 
+  // Writes a stretch of generated text and the value that follows it: the pair that a joined
+  // table is made of. As writeText of each, with one test for room instead of four.
+  void writeTextAndValue(std::string_view text, std::string_view value) {
+    const std::size_t n = text.size() + value.size();
+    if (heldCr_ || n > buf_.size() - used_) {
+      writeText(text);
+      writeText(value);
+      return;
+    }
+    char* const to = buf_.data() + used_;
+    copyBytes(to, text.data(), text.size());
+    copyBytes(to + text.size(), value.data(), value.size());
+    used_ += n;
+  }
+
   // The terminator written after every line.
   std::string_view eol() const { return eol_; }
 
@@ -74,6 +89,33 @@ class LineSink : public CopySink {
     }
   }
   void putLarge(std::string_view bytes);
+
+  // Most values and many stretches of fixed text are short: those are copied without a call,
+  // by two moves that may overlap, and never read or write outside their n bytes.
+  static void copyBytes(char* to, const char* from, std::size_t n) {
+    if (n > 32) {
+      std::memcpy(to, from, n);
+    } else if (n >= 16) {
+      moveTwo<16>(to, from, n);
+    } else if (n >= 8) {
+      moveTwo<8>(to, from, n);
+    } else if (n >= 4) {
+      moveTwo<4>(to, from, n);
+    } else if (n > 0) {
+      to[0] = from[0];
+      to[n / 2] = from[n / 2];
+      to[n - 1] = from[n - 1];
+    }
+  }
+  // The first and the last `k` of n bytes, k <= n <= 2k.
+  template <std::size_t k>
+  static void moveTwo(char* to, const char* from, std::size_t n) {
+    char head[k], tail[k];
+    std::memcpy(head, from, k);
+    std::memcpy(tail, from + n - k, k);
+    std::memcpy(to, head, k);
+    std::memcpy(to + n - k, tail, k);
+  }
   void drain();
   void putHeldCr() {
     if (heldCr_) put("\r");

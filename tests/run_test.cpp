@@ -22,9 +22,9 @@ struct Result {
   std::string diagnostics;
 };
 
-Result runIn(FakeFileLayer& fs) {
+Result runIn(FakeFileLayer& fs, const ConvertOptions& options = {}) {
   std::ostringstream console, diagnostics;
-  const int status = run(fs, console, diagnostics);
+  const int status = run(fs, console, diagnostics, options);
   return {status, console.str(), diagnostics.str()};
 }
 
@@ -180,6 +180,16 @@ TEST_F(Failing, InputThatCannotBeReadAgain) {
   fs.rewindFails = true;
   expectFailure(runIn(fs), "cannot read input file '/study/run 7/in.idf': " +
                                message(std::errc::invalid_seek));
+}
+
+TEST_F(Failing, ChecksBesideTheWritersFailAsWhenTheyRunFirst) {
+  // The second read runs out of memory while the writers fill the disk.
+  fs.files["in.idf"] = model();
+  fs.afterRewind = model() + bigInput(1 << 16);
+  fs.memoryRunsOutAt = model().size() + 100;
+  fs.diskSpace = 10;
+  expectFailure(runIn(fs, {.concurrentChecksFrom = 0}),
+                "input too large: " + message(std::errc::not_enough_memory));
 }
 
 TEST_F(Failing, FullDiskStopsTheRunAtTheFirstFailedWrite) {

@@ -88,12 +88,22 @@ inline void expectSeveritiesAsTheMessagesSay(const std::string& output) {
   check();
 }
 
-inline Run expand(std::string_view input) {
+inline Run expandWith(std::string_view input, const ConvertOptions& options) {
   std::istringstream in{std::string(input)};
   std::ostringstream out, console, diagnostics;
-  convert(in, out, console, diagnostics);
-  expectSeveritiesAsTheMessagesSay(out.str());
+  convert(in, out, console, diagnostics, options);
   return {out.str(), console.str(), diagnostics.str()};
+}
+
+// The conversion, which also checks that running the checks beside the writers changes nothing.
+inline Run expand(std::string_view input) {
+  const Run run = expandWith(input, {});
+  expectSeveritiesAsTheMessagesSay(run.output);
+  const Run aside = expandWith(input, {.concurrentChecksFrom = 0});
+  EXPECT_TRUE(aside.output == run.output && aside.console == run.console &&
+              aside.diagnostics == run.diagnostics)
+      << "checked beside the writers, the run differs";
+  return run;
 }
 
 // The output up to the messages passed on to EnergyPlus, if any.

@@ -40,8 +40,13 @@ int run(FileLayer& files, std::ostream& console, std::ostream& diagnostics,
   // arrives here as itself.
   inStream.exceptions(std::ios::badbit);
   outStream.exceptions(std::ios::badbit);
-  const auto ioFailure = [&] {
+  // A run that gives up removes its file once nothing writes to it any more.
+  const auto abandon = [&] {
+    outBuf.stop();
     out->abort();
+  };
+  const auto ioFailure = [&] {
+    abandon();
     if (inBuf.error()) return fail("cannot read input file", kInputName, inBuf.error());
     return fail("cannot write output file", kOutputName,
                 outBuf.error() ? outBuf.error() : std::make_error_code(std::errc::io_error));
@@ -49,7 +54,7 @@ int run(FileLayer& files, std::ostream& console, std::ostream& diagnostics,
   try {
     convert(inStream, outStream, console, diagnostics, options);
   } catch (const std::bad_alloc&) {
-    out->abort();
+    abandon();
     return fail("input too large", nullptr, std::make_error_code(std::errc::not_enough_memory));
   } catch (const IoError&) {
     return ioFailure();

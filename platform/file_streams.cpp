@@ -1,6 +1,9 @@
 #include "platform/file_streams.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <system_error>
 
 #include "templates/io_error.h"
 
@@ -31,6 +34,78 @@ FileReadBuf::pos_type FileReadBuf::seekpos(pos_type pos, std::ios_base::openmode
   return pos;
 }
 
+std::error_code FileWriteBuf::error() const {
+  const std::lock_guard lock(mutex_);
+  return error_;
+}
+
+void FileWriteBuf::throwOnError() const {
+  if (error()) throw IoError("write error");
+}
+
+void FileWriteBuf::stop() noexcept {
+  if (!writer_.joinable()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    ending_ = true;
+  }
+  changed_.notify_all();
+  writer_.join();
+}
+
+void FileWriteBuf::writeBlocks() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [this] { return !pending_.empty() || ending_; });
+    if (pending_.empty()) return;
+    const std::span<const char> bytes = pending_;
+    std::error_code ec;
+    lock.unlock();
+    file_.write(bytes, ec);
+    lock.lock();
+    // After a failure no block is handed over: the run ends at the next write or sync.
+    error_ = ec;
+    pending_ = {};
+    changed_.notify_all();
+  }
+}
+
+void FileWriteBuf::writeNow(std::span<const char> bytes) {
+  std::error_code ec;
+  file_.write(bytes, ec);
+  if (ec) {
+    const std::lock_guard lock(mutex_);
+    error_ = ec;
+  }
+  throwOnError();
+}
+
+void FileWriteBuf::handOver() {
+  const std::span<const char> block(blocks_[current_].get(), used_);
+  if (!writer_.joinable()) {
+    {
+      const std::lock_guard lock(mutex_);
+      ending_ = false;
+    }
+    try {
+      writer_ = std::thread([this] { writeBlocks(); });
+    } catch (const std::system_error&) {
+      writeNow(block);  // no thread to be had: written here, as a small output is
+      used_ = 0;
+      return;
+    }
+  }
+  std::unique_lock lock(mutex_);
+  // The other block is free once the thread has written it.
+  changed_.wait(lock, [this] { return pending_.empty(); });
+  if (error_) throw IoError("write error");
+  pending_ = block;
+  lock.unlock();
+  changed_.notify_all();
+  current_ ^= 1;
+  used_ = 0;
+}
+
 FileWriteBuf::int_type FileWriteBuf::overflow(int_type c) {
   if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
   const char ch = traits_type::to_char_type(c);
@@ -39,9 +114,36 @@ FileWriteBuf::int_type FileWriteBuf::overflow(int_type c) {
 }
 
 std::streamsize FileWriteBuf::xsputn(const char* s, std::streamsize n) {
-  file_.write(std::span<const char>(s, static_cast<std::size_t>(n)), error_);
-  if (error_) throw IoError("write error");
+  if (writtenAtOnce_ < kBlock) {
+    // The first block's worth goes straight to the file: a small output needs no thread and
+    // no copy.
+    writeNow(std::span<const char>(s, static_cast<std::size_t>(n)));
+    writtenAtOnce_ += static_cast<std::size_t>(n);
+    return n;
+  }
+  for (std::size_t left = static_cast<std::size_t>(n); left > 0;) {
+    std::unique_ptr<char[]>& block = blocks_[current_];
+    if (!block) block = std::make_unique_for_overwrite<char[]>(kBlock);
+    const std::size_t take = std::min(left, kBlock - used_);
+    std::memcpy(block.get() + used_, s, take);
+    used_ += take;
+    s += take;
+    left -= take;
+    if (used_ == kBlock) handOver();
+  }
   return n;
+}
+
+int FileWriteBuf::sync() {
+  if (writer_.joinable()) {
+    if (used_ > 0) handOver();
+    stop();  // once the last block is written
+  } else if (used_ > 0) {
+    writeNow(std::span<const char>(blocks_[current_].get(), used_));
+    used_ = 0;
+  }
+  throwOnError();
+  return 0;
 }
 
 }  // namespace vak

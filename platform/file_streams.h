@@ -1,7 +1,13 @@
 #pragma once
 
+#include <condition_variable>
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <span>
 #include <streambuf>
 #include <system_error>
+#include <thread>
 
 #include "platform/file_layer.h"
 
@@ -27,19 +33,49 @@ class FileReadBuf : public std::streambuf {
   std::error_code error_;
 };
 
-// Unbuffered: the line sink in front of it already collects large blocks.
+// Output that goes straight to the file up to one block. Beyond that it is collected in blocks,
+// and a thread of its own writes each full block while the program fills the next, so that the
+// system's copying of the output into the file overlaps the program's own work. sync() returns
+// once everything is written and the thread has ended. A failed write is thrown by the write
+// that met it, or, once a thread writes, when the next block is handed over or at sync().
 class FileWriteBuf : public std::streambuf {
  public:
   explicit FileWriteBuf(OutputFile& file) : file_(file) {}
-  std::error_code error() const { return error_; }
+  ~FileWriteBuf() override { stop(); }
+  FileWriteBuf(const FileWriteBuf&) = delete;
+  FileWriteBuf& operator=(const FileWriteBuf&) = delete;
+
+  std::error_code error() const;
+
+  // Lets the thread finish the block it was given, and ends it: for a run that gives up, so
+  // that the file can then be removed. What is still buffered is dropped.
+  void stop() noexcept;
 
  protected:
   int_type overflow(int_type c) override;
   std::streamsize xsputn(const char* s, std::streamsize n) override;
+  int sync() override;
 
  private:
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+
+  void handOver();  // the current block, to be written
+  void writeNow(std::span<const char> bytes);
+  void writeBlocks();  // the thread's work
+  void throwOnError() const;
+
   OutputFile& file_;
+  std::unique_ptr<char[]> blocks_[2];
+  int current_ = 0;                // the block being filled
+  std::size_t used_ = 0;           // of the current block
+  std::size_t writtenAtOnce_ = 0;  // bytes written straight to the file
+
+  mutable std::mutex mutex_;  // guards what follows
+  std::condition_variable changed_;
+  std::span<const char> pending_;  // the block the thread writes or is to write
+  bool ending_ = false;
   std::error_code error_;
+  std::thread writer_;
 };
 
 }  // namespace vak

@@ -56,16 +56,18 @@ void FileWriteBuf::stop() noexcept {
 void FileWriteBuf::writeBlocks() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return !pending_.empty() || ending_; });
-    if (pending_.empty()) return;
-    const std::span<const char> bytes = pending_;
+    changed_.wait(lock, [this] { return !queue_.empty() || ending_; });
+    if (queue_.empty()) return;
+    const std::span<const char> bytes = queue_.front();
     std::error_code ec;
     lock.unlock();
     file_.write(bytes, ec);
     lock.lock();
-    // After a failure no block is handed over: the run ends at the next write or sync.
-    error_ = ec;
-    pending_ = {};
+    queue_.pop_front();
+    if (ec) {
+      error_ = ec;
+      queue_.clear();  // nothing more is written: the run ends at the next hand-over or sync
+    }
     changed_.notify_all();
   }
 }
@@ -96,13 +98,13 @@ void FileWriteBuf::handOver() {
     }
   }
   std::unique_lock lock(mutex_);
-  // The other block is free once the thread has written it.
-  changed_.wait(lock, [this] { return pending_.empty(); });
+  // With at most one block waiting besides this one, the next block is free.
+  changed_.wait(lock, [this] { return queue_.size() < 2 || error_; });
   if (error_) throw IoError("write error");
-  pending_ = block;
+  queue_.push_back(block);
   lock.unlock();
   changed_.notify_all();
-  current_ ^= 1;
+  current_ = (current_ + 1) % 3;
   used_ = 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -34,7 +35,7 @@ class FileReadBuf : public std::streambuf {
 };
 
 // Output that goes straight to the file up to one block. Beyond that it is collected in blocks,
-// and a thread of its own writes each full block while the program fills the next, so that the
+// and a thread of its own writes the full ones while the program fills the next, so that the
 // system's copying of the output into the file overlaps the program's own work. sync() returns
 // once everything is written and the thread has ended. A failed write is thrown by the write
 // that met it, or, once a thread writes, when the next block is handed over or at sync().
@@ -47,8 +48,8 @@ class FileWriteBuf : public std::streambuf {
 
   std::error_code error() const;
 
-  // Lets the thread finish the block it was given, and ends it: for a run that gives up, so
-  // that the file can then be removed. What is still buffered is dropped.
+  // Lets the thread finish the blocks it was given, and ends it: for a run that gives up, so
+  // that the file can then be removed. What is still being filled is dropped.
   void stop() noexcept;
 
  protected:
@@ -65,14 +66,16 @@ class FileWriteBuf : public std::streambuf {
   void throwOnError() const;
 
   OutputFile& file_;
-  std::unique_ptr<char[]> blocks_[2];
+  // One block filled while the thread writes another and a third waits for it: the thread goes
+  // on from one block to the next without waiting for the program to wake.
+  std::unique_ptr<char[]> blocks_[3];
   int current_ = 0;                // the block being filled
   std::size_t used_ = 0;           // of the current block
   std::size_t writtenAtOnce_ = 0;  // bytes written straight to the file
 
   mutable std::mutex mutex_;  // guards what follows
   std::condition_variable changed_;
-  std::span<const char> pending_;  // the block the thread writes or is to write
+  std::deque<std::span<const char>> queue_;  // the blocks the thread writes or is to write
   bool ending_ = false;
   std::error_code error_;
   std::thread writer_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "platform/file_layer.h"
 
@@ -25,8 +27,9 @@ class FakeFileLayer : public FileLayer {
   std::optional<std::size_t> readFailsAt;      // offset at which reading fails with EIO
   std::optional<std::size_t> memoryRunsOutAt;  // offset at which reading throws bad_alloc
   std::optional<std::size_t> diskSpace;        // bytes that fit; a write past them fails, ENOSPC
-  bool rewindFails = false;                    // going back to the start fails
-  std::optional<std::string> afterRewind;      // what the input holds from the second read on
+  bool slowWrites = false;   // each write takes a few ms, as on a slow disk, so blocks queue up
+  bool rewindFails = false;  // going back to the start fails
+  std::optional<std::string> afterRewind;  // what the input holds from the second read on
   std::error_code createError, closeError, commitError;
   std::error_code console = std::make_error_code(std::errc::broken_pipe);
 
@@ -105,6 +108,7 @@ class FakeFileLayer : public FileLayer {
     ~Output() override { abort(); }
 
     void write(std::span<const char> bytes, std::error_code& ec) override {
+      if (fs_.slowWrites) std::this_thread::sleep_for(std::chrono::milliseconds(20));
       if (failed_) ++fs_.writesAfterFailure;
       std::string& text = fs_.files[name_];
       if (fs_.diskSpace && text.size() + bytes.size() > *fs_.diskSpace) {

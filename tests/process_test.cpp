@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/models.h"
 #include "file_support.h"
 #include "platform/file_layer.h"
 
@@ -141,6 +142,8 @@ class Process : public ::testing::Test {
       if (t.calls++ == at) ::kill(pid, sig);
     }
   }
+
+  void interruptAtEveryCall(const std::string& input);
 
   static int wait(pid_t pid) {
     int raw = 0;
@@ -448,11 +451,18 @@ TEST_F(Process, InterruptedAtAnyCallTheStatusMatchesTheOutput) {
   // Sent as the run enters each of its system calls from the creation of the temporary file
   // on, rename and exit included, an interruption either kills the run before it replaces the
   // output, leaving the earlier one and no temporary file, or finds the output replaced and
-  // is held: the run then ends as a success.
+  // is held: the run then ends as a success. The large system is checked on a thread of its
+  // own and its output written by another while the first thread's calls are traced.
+  for (const std::string& input : {kInput, vak::bench::vrfModel(2, 600)}) {
+    interruptAtEveryCall(input);
+  }
+}
+
+void Process::interruptAtEveryCall(const std::string& input) {
   const auto reset = [&] {
     fs::remove_all(dir_);
     fs::create_directory(dir_);
-    spit(dir_ / "in.idf", kInput);
+    spit(dir_ / "in.idf", input);
     spit(dir_ / "expandedVAK.idf", "earlier");
   };
   reset();

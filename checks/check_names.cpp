@@ -263,33 +263,31 @@ void checkCollisions(const TemplateLists& t, const FileNames& names, const VrfMe
   }
   checkWrittenNames(t, names, members, vrf, controlled, d);
   if (!vrf || !anyZoneObject) return;
+  // The file's objects for a zone that the program writes the same object for.
+  const auto reportZones = [](const NameList& objects, const NameMap<const Indoor*>& units,
+                              Problem& problem, auto text) {
+    for (const NamedAt& c : objects) {
+      const auto found = units.find(c.name);
+      if (found != units.end()) problem(c.line, [&] { return text(c, *found->second); });
+    }
+  };
   Problem connection(d, Severity::Severe,
                      "ZoneHVAC:EquipmentConnections of the file for a zone an indoor unit serves");
-  for (const NamedAt& c : names.connectionZones) {
-    const auto found = connected.find(c.name);
-    if (found == connected.end()) continue;
-    const Indoor* unit = found->second;
-    connection(c.line, [&] {
-      return cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
-                 ": the program writes the zone's equipment connections as well, for ",
-                 subject(*unit), " (line ", unit->lines.classLine, "); ", kStops,
-                 " on a zone connected twice; remove this object, or serve the zone "
-                 "without an indoor unit");
-    });
-  }
+  reportZones(names.connectionZones, connected, connection, [](const NamedAt& c, const Indoor& u) {
+    return cat("ZoneHVAC:EquipmentConnections for zone ", quoted(c.name),
+               ": the program writes the zone's equipment connections as well, for ", subject(u),
+               " (line ", u.lines.classLine, "); ", kStops,
+               " on a zone connected twice; remove this object, or serve the zone "
+               "without an indoor unit");
+  });
   Problem control(d, Severity::Severe,
                   "ZoneControl:Thermostat of the file for a zone an indoor unit controls");
-  for (const NamedAt& c : names.thermostatZones) {
-    const auto found = controlled.find(c.name);
-    if (found == controlled.end()) continue;
-    const Indoor* unit = found->second;
-    control(c.line, [&] {
-      return cat("ZoneControl:Thermostat for zone ", quoted(c.name),
-                 ": the program writes a zone control for it as well, for ", subject(*unit),
-                 " (line ", unit->lines.classLine, "); a zone takes one thermostat, and ", kStops,
-                 "; remove this object and set the set-points in the thermostat template");
-    });
-  }
+  reportZones(names.thermostatZones, controlled, control, [](const NamedAt& c, const Indoor& u) {
+    return cat("ZoneControl:Thermostat for zone ", quoted(c.name),
+               ": the program writes a zone control for it as well, for ", subject(u), " (line ",
+               u.lines.classLine, "); a zone takes one thermostat, and ", kStops,
+               "; remove this object and set the set-points in the thermostat template");
+  });
 }
 
 }  // namespace

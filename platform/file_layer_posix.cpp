@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "platform/file_layer.h"
 #include "platform/replayed_input.h"
@@ -59,12 +60,39 @@ class InterruptionsBlocked {
   bool kept_ = false;
 };
 
+// A file descriptor, closed with its owner.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+
+  int get() const { return fd_; }
+  // Gives the descriptor up, for the caller to close; -1 when it was given up already.
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+// Calls again what a signal interrupted; returns the call's result, with errno set when < 0.
+template <class Call>
+ssize_t retried(Call call) {
+  ssize_t n = 0;
+  do n = call();
+  while (n < 0 && errno == EINTR);
+  return n;
+}
+
 // Writes every byte, or fails.
 void writeAll(int fd, std::span<const char> bytes, std::error_code& ec) {
   while (!bytes.empty()) {
-    const ssize_t put = ::write(fd, bytes.data(), std::min(bytes.size(), kMaxTransfer));
+    const ssize_t put =
+        retried([&] { return ::write(fd, bytes.data(), std::min(bytes.size(), kMaxTransfer)); });
     if (put < 0) {
-      if (errno == EINTR) continue;
       ec = lastError();
       return;
     }
@@ -72,58 +100,47 @@ void writeAll(int fd, std::span<const char> bytes, std::error_code& ec) {
   }
 }
 
+// The count a read returned, or 0 with the error.
+std::size_t readCount(ssize_t got, std::error_code& ec) {
+  if (got >= 0) return static_cast<std::size_t>(got);
+  ec = lastError();
+  return 0;
+}
+
 class PosixInput : public InputFile {
  public:
   explicit PosixInput(int fd) : fd_(fd) {}
-  ~PosixInput() override { ::close(fd_); }
-  PosixInput(const PosixInput&) = delete;
-  PosixInput& operator=(const PosixInput&) = delete;
 
   std::size_t read(std::span<char> buffer, std::error_code& ec) override {
     const std::size_t n = std::min(buffer.size(), kMaxTransfer);
-    for (;;) {
-      const ssize_t got = ::read(fd_, buffer.data(), n);
-      if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) {
-        ec = lastError();
-        return 0;
-      }
-    }
+    return readCount(retried([&] { return ::read(fd_.get(), buffer.data(), n); }), ec);
   }
 
   void rewind(std::error_code& ec) override {
-    if (::lseek(fd_, 0, SEEK_SET) != 0) ec = lastError();
+    if (::lseek(fd_.get(), 0, SEEK_SET) != 0) ec = lastError();
   }
 
  private:
-  int fd_;
+  Descriptor fd_;
 };
 
 class PosixScratch : public ScratchFile {
  public:
   explicit PosixScratch(int fd) : fd_(fd) {}
-  ~PosixScratch() override { ::close(fd_); }
-  PosixScratch(const PosixScratch&) = delete;
-  PosixScratch& operator=(const PosixScratch&) = delete;
 
   void append(std::span<const char> bytes, std::error_code& ec) override {
-    writeAll(fd_, bytes, ec);
+    writeAll(fd_.get(), bytes, ec);
   }
 
   std::size_t readAt(std::uint64_t offset, std::span<char> buffer, std::error_code& ec) override {
-    for (;;) {
-      const ssize_t got = ::pread(fd_, buffer.data(), std::min(buffer.size(), kMaxTransfer),
-                                  static_cast<off_t>(offset));
-      if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) {
-        ec = lastError();
-        return 0;
-      }
-    }
+    const std::size_t n = std::min(buffer.size(), kMaxTransfer);
+    return readCount(
+        retried([&] { return ::pread(fd_.get(), buffer.data(), n, static_cast<off_t>(offset)); }),
+        ec);
   }
 
  private:
-  int fd_;
+  Descriptor fd_;
 };
 
 // An unnamed file in the folder for temporary files, where an input that cannot be read twice
@@ -155,17 +172,13 @@ class PosixOutput : public OutputFile {
   PosixOutput(int fd, std::string name, std::string target)
       : fd_(fd), name_(std::move(name)), target_(std::move(target)) {}
   ~PosixOutput() override { abort(); }
-  PosixOutput(const PosixOutput&) = delete;
-  PosixOutput& operator=(const PosixOutput&) = delete;
 
   void write(std::span<const char> bytes, std::error_code& ec) override {
-    writeAll(fd_, bytes, ec);
+    writeAll(fd_.get(), bytes, ec);
   }
 
   void close(std::error_code& ec) override {
-    const int fd = fd_;
-    fd_ = -1;
-    if (fd >= 0 && ::close(fd) != 0) ec = lastError();
+    if (const int fd = fd_.release(); fd >= 0 && ::close(fd) != 0) ec = lastError();
   }
 
   void commit(std::error_code& ec) override {
@@ -193,15 +206,14 @@ class PosixOutput : public OutputFile {
   }
 
   void abort() noexcept override {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    if (const int fd = fd_.release(); fd >= 0) ::close(fd);
     if (!done_) ::unlink(name_.c_str());
     done_ = true;
     pending = 0;
   }
 
  private:
-  int fd_;
+  Descriptor fd_;
   std::string name_;
   std::string target_;
   bool done_ = false;
@@ -238,13 +250,12 @@ class PosixFileLayer : public FileLayer {
       ec = lastError();
       return nullptr;
     }
+    auto input = std::make_unique<PosixInput>(fd);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
       ec = S_ISDIR(st.st_mode) ? std::make_error_code(std::errc::is_a_directory) : lastError();
-      ::close(fd);
       return nullptr;
     }
-    auto input = std::make_unique<PosixInput>(fd);
     // A pipe or a terminal cannot go back to the start for the second pass: keep a copy.
     if (::lseek(fd, 0, SEEK_CUR) < 0) {
       std::unique_ptr<ScratchFile> copy = createScratch(ec);

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/file_layer.h"
 #include "platform/replayed_input.h"
@@ -69,17 +70,54 @@ BOOL WINAPI onInterruption(DWORD event) {
   return TRUE;
 }
 
+// A file handle, closed with its owner.
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  ~Handle() {
+    if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+
+  HANDLE get() const { return h_; }
+  // Gives the handle up, for the caller to close; INVALID_HANDLE_VALUE when given up already.
+  HANDLE release() { return std::exchange(h_, INVALID_HANDLE_VALUE); }
+
+ private:
+  HANDLE h_;
+};
+
+OVERLAPPED offset(std::uint64_t at) {
+  OVERLAPPED o{};
+  o.Offset = static_cast<DWORD>(at);
+  o.OffsetHigh = static_cast<DWORD>(at >> 32);
+  return o;
+}
+
+// Writes every byte, or fails: at *at, which moves on, or at the file pointer when at is null.
+void writeAll(HANDLE h, std::span<const char> bytes, std::uint64_t* at, std::error_code& ec) {
+  while (!bytes.empty()) {
+    OVERLAPPED o = at != nullptr ? offset(*at) : OVERLAPPED{};
+    DWORD put = 0;
+    if (!::WriteFile(h, bytes.data(), static_cast<DWORD>(std::min(bytes.size(), kMaxTransfer)),
+                     &put, at != nullptr ? &o : nullptr)) {
+      ec = lastError();
+      return;
+    }
+    if (at != nullptr) *at += put;
+    bytes = bytes.subspan(put);
+  }
+}
+
 class Win32Input : public InputFile {
  public:
   explicit Win32Input(HANDLE h) : h_(h) {}
-  ~Win32Input() override { ::CloseHandle(h_); }
-  Win32Input(const Win32Input&) = delete;
-  Win32Input& operator=(const Win32Input&) = delete;
 
   std::size_t read(std::span<char> buffer, std::error_code& ec) override {
     const DWORD n = static_cast<DWORD>(std::min(buffer.size(), kMaxTransfer));
     DWORD got = 0;
-    if (!::ReadFile(h_, buffer.data(), n, &got, nullptr)) {
+    if (!::ReadFile(h_.get(), buffer.data(), n, &got, nullptr)) {
       const DWORD error = ::GetLastError();
       if (error == ERROR_HANDLE_EOF || error == ERROR_BROKEN_PIPE) return 0;
       ec = errorCode(error);
@@ -89,41 +127,28 @@ class Win32Input : public InputFile {
   }
 
   void rewind(std::error_code& ec) override {
-    if (!::SetFilePointerEx(h_, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
+    if (!::SetFilePointerEx(h_.get(), LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
       ec = lastError();
     }
   }
 
  private:
-  HANDLE h_;
+  Handle h_;
 };
 
 class Win32Scratch : public ScratchFile {
  public:
   explicit Win32Scratch(HANDLE h) : h_(h) {}
-  ~Win32Scratch() override { ::CloseHandle(h_); }
-  Win32Scratch(const Win32Scratch&) = delete;
-  Win32Scratch& operator=(const Win32Scratch&) = delete;
 
   void append(std::span<const char> bytes, std::error_code& ec) override {
-    while (!bytes.empty()) {
-      OVERLAPPED at = offset(size_);
-      DWORD put = 0;
-      if (!::WriteFile(h_, bytes.data(), static_cast<DWORD>(std::min(bytes.size(), kMaxTransfer)),
-                       &put, &at)) {
-        ec = lastError();
-        return;
-      }
-      size_ += put;
-      bytes = bytes.subspan(put);
-    }
+    writeAll(h_.get(), bytes, &size_, ec);
   }
 
   std::size_t readAt(std::uint64_t from, std::span<char> buffer, std::error_code& ec) override {
     OVERLAPPED at = offset(from);
     DWORD got = 0;
-    if (!::ReadFile(h_, buffer.data(), static_cast<DWORD>(std::min(buffer.size(), kMaxTransfer)),
-                    &got, &at)) {
+    if (!::ReadFile(h_.get(), buffer.data(),
+                    static_cast<DWORD>(std::min(buffer.size(), kMaxTransfer)), &got, &at)) {
       if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
       ec = lastError();
       return 0;
@@ -132,14 +157,7 @@ class Win32Scratch : public ScratchFile {
   }
 
  private:
-  static OVERLAPPED offset(std::uint64_t at) {
-    OVERLAPPED o{};
-    o.Offset = static_cast<DWORD>(at);
-    o.OffsetHigh = static_cast<DWORD>(at >> 32);
-    return o;
-  }
-
-  HANDLE h_;
+  Handle h_;
   std::uint64_t size_ = 0;
 };
 
@@ -175,25 +193,15 @@ class Win32Output : public OutputFile {
   Win32Output(HANDLE h, std::wstring name, std::wstring target)
       : h_(h), name_(std::move(name)), target_(std::move(target)) {}
   ~Win32Output() override { abort(); }
-  Win32Output(const Win32Output&) = delete;
-  Win32Output& operator=(const Win32Output&) = delete;
 
   void write(std::span<const char> bytes, std::error_code& ec) override {
-    while (!bytes.empty()) {
-      DWORD put = 0;
-      if (!::WriteFile(h_, bytes.data(), static_cast<DWORD>(std::min(bytes.size(), kMaxTransfer)),
-                       &put, nullptr)) {
-        ec = lastError();
-        return;
-      }
-      bytes = bytes.subspan(put);
-    }
+    writeAll(h_.get(), bytes, nullptr, ec);
   }
 
   void close(std::error_code& ec) override {
-    const HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    if (h != INVALID_HANDLE_VALUE && !::CloseHandle(h)) ec = lastError();
+    if (const HANDLE h = h_.release(); h != INVALID_HANDLE_VALUE && !::CloseHandle(h)) {
+      ec = lastError();
+    }
   }
 
   void commit(std::error_code& ec) override {
@@ -234,15 +242,14 @@ class Win32Output : public OutputFile {
   }
 
   void abort() noexcept override {
-    if (h_ != INVALID_HANDLE_VALUE) ::CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
+    if (const HANDLE h = h_.release(); h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
     if (!done_) ::DeleteFileW(name_.c_str());
     done_ = true;
     pending = 0;
   }
 
  private:
-  HANDLE h_;
+  Handle h_;
   std::wstring name_;
   std::wstring target_;
   bool done_ = false;

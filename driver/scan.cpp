@@ -1,10 +1,11 @@
 #include "driver/scan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <limits>
 #include <ostream>
 #include <string_view>
+
+#include "checks/name_keys.h"
 
 namespace vak {
 
@@ -58,16 +59,7 @@ class NoCopy : public CopySink {
 
 // EnergyPlus reads class names in any letter case, with blanks around them.
 bool isVersion(std::string_view className) {
-  const std::size_t first = className.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return false;
-  const std::string_view word =
-      className.substr(first, className.find_last_not_of(" \t") + 1 - first);
-  constexpr std::string_view kVersion = "version";
-  if (word.size() != kVersion.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(word[i])) != kVersion[i]) return false;
-  }
-  return true;
+  return equalsIgnoringCase(trimmed(className), "Version");
 }
 
 }  // namespace

@@ -75,11 +75,17 @@ void FileWriteBuf::writeBlocks() {
 void FileWriteBuf::writeNow(std::span<const char> bytes) {
   std::error_code ec;
   file_.write(bytes, ec);
-  if (ec) {
+  if (!ec) return;
+  {
     const std::lock_guard lock(mutex_);
     error_ = ec;
   }
-  throwOnError();
+  throw IoError("write error");
+}
+
+void FileWriteBuf::writeBlockNow() {
+  writeNow(std::span<const char>(blocks_[current_].get(), used_));
+  used_ = 0;
 }
 
 void FileWriteBuf::handOver() {
@@ -92,8 +98,7 @@ void FileWriteBuf::handOver() {
     try {
       writer_ = std::thread([this] { writeBlocks(); });
     } catch (const std::system_error&) {
-      writeNow(block);  // no thread to be had: written here, as a small output is
-      used_ = 0;
+      writeBlockNow();  // no thread to be had: written here, as a small output is
       return;
     }
   }
@@ -140,11 +145,10 @@ int FileWriteBuf::sync() {
   if (writer_.joinable()) {
     if (used_ > 0) handOver();
     stop();  // once the last block is written
+    throwOnError();
   } else if (used_ > 0) {
-    writeNow(std::span<const char>(blocks_[current_].get(), used_));
-    used_ = 0;
+    writeBlockNow();
   }
-  throwOnError();
   return 0;
 }
 

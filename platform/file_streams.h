@@ -62,7 +62,8 @@ class FileWriteBuf : public std::streambuf {
 
   void handOver();  // the current block, to be written
   void writeNow(std::span<const char> bytes);
-  void writeBlocks();  // the thread's work
+  void writeBlockNow();  // the current block, here
+  void writeBlocks();    // the thread's work
   void throwOnError() const;
 
   OutputFile& file_;

@@ -99,7 +99,6 @@ using Layouts = Columns<VrfVersion>;
 inline constexpr Layouts k71 = VrfVersion::V7_1;
 inline constexpr Layouts k80 = VrfVersion::V8_0;
 inline constexpr Layouts kCurrent = VrfVersion::Current;
-inline constexpr Layouts kEveryLayout = k71 | k80 | kCurrent;
 
 // A row of a table that holds every value of its column: the line, and the values that write
 // it. Where they differ, neighbouring rows hold each one's own line.

@@ -25,21 +25,21 @@ class VrfMembership {
 
   // The members of the outdoor unit at `index`, in indoor list order.
   std::span<const VRVUnidadInterior* const> membersOf(std::size_t index) const {
-    return *perOutdoor_[index];
+    const Members* members = perOutdoor_[index];
+    return members != nullptr ? std::span<const VRVUnidadInterior* const>(*members)
+                              : std::span<const VRVUnidadInterior* const>();
   }
 
   // Whether some outdoor unit carries the name that the indoor unit at `index` gives.
   bool isMember(std::size_t index) const { return isMember_[index]; }
 
   // Whether an earlier outdoor unit has the exact name of the one at `index`.
-  bool repeatsName(std::size_t index) const { return repeats_[index]; }
+  bool repeatsName(std::size_t index) const { return perOutdoor_[index] == nullptr; }
 
  private:
   std::unordered_map<std::string_view, Members> byName_;
-  std::vector<const Members*> perOutdoor_;
-  std::vector<bool> isMember_;  // by indoor unit
-  std::vector<bool> repeats_;   // by outdoor unit
-  Members none_;
+  std::vector<const Members*> perOutdoor_;  // null for a name an earlier unit has
+  std::vector<bool> isMember_;              // by indoor unit
 };
 
 }  // namespace vak

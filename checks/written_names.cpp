@@ -35,10 +35,11 @@ Group groupOf(std::string_view className) {
   return Group::Class;
 }
 
-bool sameGroup(std::string_view fileClass, std::string_view writtenClass) {
+// Whether a class of the file, of group `fileGroup`, keeps its names apart from those of a
+// written class: they are one class, or both curves, or both schedules.
+bool sameGroup(std::string_view fileClass, Group fileGroup, std::string_view writtenClass) {
   const Group g = groupOf(writtenClass);
-  return g == Group::Class ? equalsIgnoringCase(trimmed(fileClass), writtenClass)
-                           : groupOf(fileClass) == g;
+  return g == Group::Class ? equalsIgnoringCase(trimmed(fileClass), writtenClass) : fileGroup == g;
 }
 
 // The objects written once per run, whatever the templates hold: with the thermostats, or with
@@ -121,6 +122,20 @@ WrittenObject writtenBy(std::string_view className, std::string name, const R& r
 
 WrittenNames::WrittenNames(const TemplateLists& t, const VrfMembership& members, bool vrf)
     : t_(t), members_(members), vrf_(vrf) {
+  const bool thermostats = !t.thermostats.empty();
+  for (const Fixed& f : kFixed) {
+    if ((f.vrf ? vrf : thermostats) && groupOf(f.className) == Group::Class) {
+      classes_.push_back(f.className);
+    }
+  }
+  for (const Derived& d : kDerived) {
+    if (!(d.source == Source::Thermostat ? thermostats : vrf)) continue;
+    if (d.className.empty()) {
+      fans_ = true;
+    } else {
+      classes_.push_back(d.className);
+    }
+  }
   constexpr std::size_t kLongestSuffix = 20;  // " VRF DX Cooling Coil"
   for (const Fixed& f : kFixed) longest_ = std::max(longest_, f.name.size());
   for (const Termostato& th : t.thermostats) {
@@ -177,35 +192,22 @@ bool WrittenNames::mayCollide(std::string_view className) const {
   }
   const Group group = groupOf(className);
   if (group != Group::Class) return group == Group::Curve ? vrf_ : vrf_ || !t_.thermostats.empty();
-  for (const Fixed& f : kFixed) {
-    const bool written = f.vrf ? vrf_ : !t_.thermostats.empty();
-    if (written && groupOf(f.className) == Group::Class &&
-        equalsIgnoringCase(className, f.className)) {
-      return true;
-    }
-  }
-  if (!vrf_ && t_.thermostats.empty()) return false;
-  for (const Derived& d : kDerived) {
-    const bool written = d.source == Source::Thermostat ? !t_.thermostats.empty() : vrf_;
-    if (written && (d.className.empty() ? startsWithIgnoringCase(className, "Fan:")
-                                        : equalsIgnoringCase(className, d.className))) {
-      return true;
-    }
-  }
-  return false;
+  return std::ranges::any_of(
+             classes_, [&](std::string_view c) { return equalsIgnoringCase(className, c); }) ||
+         (fans_ && startsWithIgnoringCase(className, "Fan:"));
 }
 
 bool WrittenNames::mayBeWritten(std::string_view className, std::string_view name) const {
   const Group group = groupOf(className);
   for (const Fixed& f : kFixed) {
-    if (sameGroup(className, f.className) && NameEqual{}(f.name, name)) return true;
+    if (sameGroup(className, group, f.className) && NameEqual{}(f.name, name)) return true;
   }
   // A constant set-point schedule's name holds "_".
   if (group == Group::Schedule) return name.find('_') != std::string_view::npos;
   const std::string_view n = trimmed(name);
   for (const Derived& d : kDerived) {
     if (d.className.empty() ? startsWithIgnoringCase(trimmed(className), "Fan:")
-                            : sameGroup(className, d.className)) {
+                            : sameGroup(className, group, d.className)) {
       if (n.size() >= d.suffix.size() &&
           equalsIgnoringCase(n.substr(n.size() - d.suffix.size()), d.suffix)) {
         return true;
@@ -217,22 +219,24 @@ bool WrittenNames::mayBeWritten(std::string_view className, std::string_view nam
 
 std::optional<WrittenObject> WrittenNames::find(std::string_view className, std::string_view name) {
   index();
+  const Group group = groupOf(className);
   for (const Fixed& f : kFixed) {
     const bool written = f.vrf ? vrf_ : !t_.thermostats.empty();
-    if (!written || !sameGroup(className, f.className) || !NameEqual{}(f.name, name)) continue;
+    if (!written || !sameGroup(className, group, f.className) || !NameEqual{}(f.name, name))
+      continue;
     if (f.vrf) {
       return writtenBy(f.className, std::string(f.name), t_.outdoorUnits.front());
     }
     return writtenBy(f.className, std::string(f.name), t_.thermostats.front());
   }
-  if (groupOf(className) == Group::Schedule) {
+  if (group == Group::Schedule) {
     if (const auto th = constants_.find(name); th != constants_.end()) {
       return writtenBy("Schedule:Compact", std::string(trimmed(name)), *th->second);
     }
   }
   const std::string_view n = trimmed(name);
   for (const Derived& d : kDerived) {
-    if (!d.className.empty() && !sameGroup(className, d.className)) continue;
+    if (!d.className.empty() && !sameGroup(className, group, d.className)) continue;
     if (n.size() < d.suffix.size() ||
         !equalsIgnoringCase(n.substr(n.size() - d.suffix.size()), d.suffix)) {
       continue;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "checks/name_keys.h"
 #include "templates/records.h"
@@ -52,6 +53,10 @@ class WrittenNames {
   bool vrf_;
   std::size_t longest_ = 0;
   bool indexed_ = false;
+  // The classes, outside the groups of curves and schedules, of the objects written; and
+  // whether a fan is, whose class the unit's fan mode chooses.
+  std::vector<std::string_view> classes_;
+  bool fans_ = false;
   NameMap<const Termostato*> thermostats_;
   std::deque<std::string> constantNames_;  // the constant set-point schedules' names
   NameMap<const Termostato*> constants_;

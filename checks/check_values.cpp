@@ -9,6 +9,7 @@
 #include "checks/check_report.h"
 #include "checks/numeric_fields.h"
 #include "writers/thermostat.h"
+#include "writers/vrf_terminal_unit.h"
 
 namespace vak {
 
@@ -316,7 +317,7 @@ IndoorValueChecks::IndoorValueChecks(VrfVersion version, const Target& target, D
       outdoorAir_(d, Severity::Warning, "indoor units with more outdoor air than supply air") {}
 
 void IndoorValueChecks::check(const Indoor& u) {
-  if (u.fanOperatingMode != "Auto" && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto") &&
+  if (!hasCyclingFan(u) && equalsIgnoringCase(trimmed(u.fanOperatingMode), "Auto") &&
       given(u, &Indoor::fanOperatingMode)) {
     fanMode_(lineOf(u, &Indoor::fanOperatingMode), [&] {
       return cat(subject(u), ": fanOperatingMode ", quoted(u.fanOperatingMode),

@@ -37,17 +37,11 @@ std::span<const NumericField<Outdoor>> numericFieldsOf<Outdoor>() {
   return outdoorNumericFields();
 }
 
-// The number a field holds where the other checks let it pass: its line gave it, EnergyPlus
-// reads it as a number, and it lies within the limits of the fields it is written to.
+// The number a numeric field holds where the other checks let it pass: its line gave it,
+// EnergyPlus reads it as a number, and it lies within the limits of the fields it is written to.
 template <class R>
 std::optional<double> numberIn(const R& r, std::string R::*member, VrfVersion version) {
-  // The numeric field of a member, looked up once: this runs for every unit.
-  static const std::span<const NumericField<R>> fields = numericFieldsOf<R>();
-  const NumericField<R>* field = nullptr;
-  for (const NumericField<R>& f : fields) {
-    if (f.member == member) field = &f;
-  }
-  if (field == nullptr) return given(r, member) ? energyPlusNumber(r.*member) : std::nullopt;
+  const auto field = std::ranges::find(numericFieldsOf<R>(), member, &NumericField<R>::member);
   const std::string& value = r.*member;
   // A number holds no ";" or "!", which given() would look for.
   double number = 0;

@@ -6,6 +6,7 @@
 
 #include "checks/check_report.h"
 #include "checks/written_names.h"
+#include "writers/thermostat.h"
 
 namespace vak {
 
@@ -76,7 +77,7 @@ NameKeys writtenSchedules(const TemplateLists& t, bool vrf) {
   if (!t.thermostats.empty()) written.insert("Siempre 4");
   for (const Termostato& th : t.thermostats) {
     for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
-      if (!setpoint->empty()) written.keep(th.name + "_" + *setpoint);
+      if (!setpoint->empty()) written.keep(constantScheduleName(th, *setpoint));
     }
   }
   if (vrf) {
@@ -319,14 +320,15 @@ void checkNames(const TemplateLists& t, const FileNames& names, const VrfMembers
     if (!target.current()) return std::nullopt;
     for (const std::string* mine : {&r.heatingSetpoint, &r.coolingSetpoint}) {
       for (const std::string* theirs : {&earlier.heatingSetpoint, &earlier.coolingSetpoint}) {
-        if (!mine->empty() && !theirs->empty() &&
-            NameEqual{}(r.name + "_" + *mine, earlier.name + "_" + *theirs)) {
-          return CaseOnly{Severity::Severe,
-                          cat("their constant schedules ", quoted(r.name + "_" + *mine), " and ",
-                              quoted(earlier.name + "_" + *theirs),
-                              " are written under one name "
-                              "and ",
-                              kStops)};
+        if (mine->empty() || theirs->empty()) continue;
+        const std::string name = constantScheduleName(r, *mine);
+        const std::string earlierName = constantScheduleName(earlier, *theirs);
+        if (NameEqual{}(name, earlierName)) {
+          return CaseOnly{Severity::Severe, cat("their constant schedules ", quoted(name), " and ",
+                                                quoted(earlierName),
+                                                " are written under one name "
+                                                "and ",
+                                                kStops)};
         }
       }
     }

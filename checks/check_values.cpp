@@ -191,7 +191,7 @@ void checkThermostatValues(const std::deque<Termostato>& thermostats, const Targ
         notNumber(lineOf(t, side.setpoint), [&] {
           return cat(subject(t), ": ", nameOf<T>(side.setpoint), " ", quoted(setpoint),
                      " is not a number as EnergyPlus reads one; the constant schedule ",
-                     quoted(t.name + "_" + setpoint), " holds it and ", kStops,
+                     quoted(constantScheduleName(t, setpoint)), " holds it and ", kStops,
                      "; write a temperature in degC, such as 21.5");
         });
       } else if (value < kTemperatureLowest || value > kTemperatureHighest) {

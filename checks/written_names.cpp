@@ -4,6 +4,7 @@
 #include <array>
 
 #include "checks/check_report.h"
+#include "writers/thermostat.h"
 #include "writers/vrf_terminal_unit.h"
 
 namespace vak {
@@ -158,7 +159,8 @@ void WrittenNames::index() {
     thermostats_.try_emplace(th.name, &th);
     for (const std::string* setpoint : {&th.heatingSetpoint, &th.coolingSetpoint}) {
       if (!setpoint->empty()) {
-        constants_.try_emplace(constantNames_.emplace_back(th.name + "_" + *setpoint), &th);
+        constants_.try_emplace(constantNames_.emplace_back(constantScheduleName(th, *setpoint)),
+                               &th);
       }
     }
   }

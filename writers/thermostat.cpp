@@ -40,11 +40,7 @@ constexpr auto kDualSetpointBanner = std::to_array<std::string_view>({
 // The given schedule name, else the generated constant schedule.
 void appendReference(IdfLines& out, const Termostato& t, const std::string& scheduleName,
                      const std::string& setpoint) {
-  if (!scheduleName.empty()) {
-    out.append(scheduleName);
-  } else {
-    out.append(t.name).append("_").append(setpoint);
-  }
+  out.append(scheduleName.empty() ? constantScheduleName(t, setpoint) : scheduleName);
 }
 
 }  // namespace
@@ -64,7 +60,7 @@ void writeThermostats(IdfLines& out, const std::deque<Termostato>& thermostats) 
   for (const Termostato& t : thermostats) {
     for (const std::string* setpoint : {&t.heatingSetpoint, &t.coolingSetpoint}) {
       if (!setpoint->empty())
-        writeConstantSchedule(out, {t.name, "_", *setpoint}, "Temperatura", *setpoint);
+        writeConstantSchedule(out, {constantScheduleName(t, *setpoint)}, "Temperatura", *setpoint);
     }
   }
   out.lines(kDualSetpointBanner);

@@ -157,21 +157,29 @@ void writeTerminalUnitBanner(IdfLines& out) {
       "===========");
 }
 
+namespace {
+
+// An empty line, the terminal unit, an empty line, the fan of one mode, an empty line.
+JoinedLines<U> unitBlock(const FanMode& fan, VrfVersion version, std::string_view eol) {
+  JoinedLines<U> block(eol);
+  block.add({""});
+  addRows<U>(block, kTerminalUnit, version);
+  block.add({""});
+  for (const Line<U>& l : fan.head) block.add(l);
+  addRows<U>(block, kFanBody, version);
+  for (const Line<U>& l : fan.tail) block.add(l);
+  block.add({""});
+  return block;
+}
+
+}  // namespace
+
 TerminalUnitWriter::TerminalUnitWriter(VrfVersion version, std::string_view eol)
-    : terminalUnit_(joinedRows<U>(kTerminalUnit, version, eol)),
-      fanBody_(joinedRows<U>(kFanBody, version, eol)),
-      cycling_{{kCyclingFan.head, eol}, {kCyclingFan.tail, eol}},
-      constant_{{kConstantFan.head, eol}, {kConstantFan.tail, eol}} {}
+    : cycling_(unitBlock(kCyclingFan, version, eol)),
+      constant_(unitBlock(kConstantFan, version, eol)) {}
 
 void TerminalUnitWriter::write(IdfLines& out, const U& unit) const {
-  out.blankLine();
-  out.lines(unit, terminalUnit_);
-  out.blankLine();
-  const Fan& fan = hasCyclingFan(unit) ? cycling_ : constant_;
-  out.lines(unit, fan.head);
-  out.lines(unit, fanBody_);
-  out.lines(unit, fan.tail);
-  out.blankLine();
+  out.lines(unit, hasCyclingFan(unit) ? cycling_ : constant_);
 }
 
 }  // namespace vak

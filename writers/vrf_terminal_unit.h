@@ -22,11 +22,8 @@ class TerminalUnitWriter {
   void write(IdfLines& out, const VRVUnidadInterior& unit) const;
 
  private:
-  struct Fan {
-    JoinedLines<VRVUnidadInterior> head, tail;
-  };
-  JoinedLines<VRVUnidadInterior> terminalUnit_, fanBody_;
-  Fan cycling_, constant_;
+  // The whole first half, joined once for each fan mode.
+  JoinedLines<VRVUnidadInterior> cycling_, constant_;
 };
 
 // Exactly "Auto" runs the fan cycling with the coils; anything else runs it continuously.

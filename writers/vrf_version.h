@@ -108,14 +108,21 @@ struct VersionedLine {
   Columns<Column> in = Columns<Column>::every();
 };
 
+// Adds the rows of the table that `value` of its column has.
+template <class R, class Column = VrfVersion>
+void addRows(JoinedLines<R>& joined,
+             std::type_identity_t<std::span<const VersionedLine<R, Column>>> table, Column value) {
+  for (const VersionedLine<R, Column>& v : table) {
+    if (v.in.has(value)) joined.add(v.line);
+  }
+}
+
 // The rows of the table that `value` of its column has, joined for the line terminator `eol`.
 template <class R, class Column = VrfVersion>
 JoinedLines<R> joinedRows(std::type_identity_t<std::span<const VersionedLine<R, Column>>> table,
                           Column value, std::string_view eol) {
   JoinedLines<R> joined(eol);
-  for (const VersionedLine<R, Column>& v : table) {
-    if (v.in.has(value)) joined.add(v.line);
-  }
+  addRows<R, Column>(joined, table, value);
   return joined;
 }
 

@@ -113,6 +113,17 @@ class IdfLines {
   }
   void write() { sink_.writeLine(buf_); }
 
+  // A field line of five blanks, the value and its delimiter, and the comment "!- label" from
+  // the 31st character on (or one blank after a longer value).
+  void field(std::string_view value, std::string_view label, bool last = false) {
+    constexpr std::size_t kCommentColumn = 30;
+    constexpr std::string_view kBlanks = "                              ";
+    const std::size_t width = 5 + value.size() + 1;
+    const std::size_t pad = width < kCommentColumn ? kCommentColumn - width : 0;
+    set("     ").append(value).append(last ? ";" : ",").append(kBlanks.substr(0, pad));
+    append("!- ").append(label).write();
+  }
+
   // A line of fixed text, an empty line, and a run of fixed lines.
   void line(std::string_view text) { sink_.writeLine(text); }
   void blankLine() { sink_.writeLine({}); }

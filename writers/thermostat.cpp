@@ -47,13 +47,8 @@ void appendReference(IdfLines& out, const Termostato& t, const std::string& sche
 
 void writeThermostats(IdfLines& out, const std::deque<Termostato>& thermostats) {
   out.lines(kTemperatureLimitsHead);
-  const auto limit = [&out](int value, std::string_view rest) {
-    const std::string text = std::to_string(value);
-    out.set("     ").append(text).append(",").append(std::string(24 - text.size(), ' '));
-    out.append(rest).write();
-  };
-  limit(kTemperatureLowest, "!- Lower Limit Value");
-  limit(kTemperatureHighest, "!- Upper Limit Value");
+  out.field(std::to_string(kTemperatureLowest), "Lower Limit Value");
+  out.field(std::to_string(kTemperatureHighest), "Upper Limit Value");
   out.lines(kFixedObjects);
   // Value 4 is the dual set-point control type.
   writeConstantSchedule(out, {"Siempre 4"}, "CualquierValor", "4");

@@ -140,9 +140,6 @@ constexpr ExactLine kExactLines[] = {
     {"CoolingLengthCorrectionFactor", "Name", "     CoolingLengthCorrectionFactor,  !- Name"},
 };
 
-constexpr std::size_t kCommentColumn = 30;  // "!-" starts at the 31st character
-constexpr V kBlanks = "                              ";
-
 const ExactLine* exactLine(V curve, V label) {
   for (const ExactLine& e : kExactLines) {
     if (e.curve == curve && e.label == label) return &e;
@@ -155,10 +152,7 @@ void writeFieldLine(IdfLines& out, V curve, V value, V label, bool last) {
     out.line(e->line);
     return;
   }
-  const std::size_t width = 5 + value.size() + 1;
-  const std::size_t pad = width < kCommentColumn ? kCommentColumn - width : 0;
-  out.set("     ").append(value).append(last ? ";" : ",").append(kBlanks.substr(0, pad));
-  out.append("!- ").append(label).write();
+  out.field(value, label, last);
 }
 
 // A class banner, then each curve as one object followed by an empty line.

@@ -10,17 +10,10 @@
 #include <unordered_set>
 #include <utility>
 
+#include "templates/text.h"
+
 namespace vak {
 
-// Blanks and tabs at either end removed, as EnergyPlus reads a field.
-inline std::string_view trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && blank(text[first])) ++first;
-  while (last > first && blank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
 // Equal letter for letter, A to Z matching a to z.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 

@@ -2,13 +2,11 @@
 
 #include <vector>
 
+#include "templates/text.h"
+
 namespace vak {
 
 namespace {
-
-bool blank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 // Reads the digits at `at` into `number`; false when there are none, or too many to be a part
 // of a release.
@@ -28,8 +26,7 @@ std::string shown(Release r) {
 }  // namespace
 
 std::optional<Release> releaseOf(std::string_view value) {
-  while (!value.empty() && blank(value.front())) value.remove_prefix(1);
-  while (!value.empty() && blank(value.back())) value.remove_suffix(1);
+  value = trimmed(value);
   Release r;
   std::size_t at = 0;
   if (!digits(value, at, r.major) || at == value.size() || value[at++] != '.') return std::nullopt;
